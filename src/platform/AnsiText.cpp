@@ -1,0 +1,180 @@
+#include "platform/AnsiText.h"
+
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace velin {
+
+namespace {
+constexpr const char* kCodec = "windows-31j";
+constexpr qsizetype kChunk = 64 * 1024;
+}  // namespace
+
+QString AnsiText::Decode(const QByteArray& bytes)
+{
+    QStringDecoder decoder(kCodec);
+    return decoder(bytes);
+}
+
+QByteArray AnsiText::Encode(const QString& text)
+{
+    QStringEncoder encoder(kCodec);
+    return encoder(text);
+}
+
+bool AnsiText::WriteLines(const QString& path, const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += Encode(line);
+        bytes += "\r\n";
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+AnsiReader::AnsiReader(const QString& path, qsizetype maxLineBytes)
+    : file_(path), maxLineBytes_(maxLineBytes)
+{
+    open_ = !path.isEmpty() && file_.open(QIODevice::ReadOnly);
+    if (!open_)
+        failed_ = true;
+}
+
+bool AnsiReader::FillBuffer()
+{
+    if (eof_)
+        return false;
+    if (bufferPos_ > 0) {
+        buffer_.remove(0, bufferPos_);
+        bufferPos_ = 0;
+    }
+    const QByteArray chunk = file_.read(kChunk);
+    if (chunk.isEmpty()) {
+        eof_ = true;
+        return false;
+    }
+    buffer_ += chunk;
+    return true;
+}
+
+// A line ends at CR LF, at a lone CR or at a lone LF. Code page 932 never
+// uses either byte inside a character, so splitting on bytes is safe.
+bool AnsiReader::NextRawLine(QByteArray& bytes)
+{
+    if (!open_ || failed_)
+        return false;
+    qsizetype scan = bufferPos_;
+    for (;;) {
+        for (; scan < buffer_.size(); ++scan) {
+            const char ch = buffer_.at(scan);
+            if (ch == '\r' || ch == '\n') {
+                if (ch == '\r' && scan + 1 >= buffer_.size() && !eof_) {
+                    // The LF of a CR LF may be in the next chunk.
+                    const qsizetype offset = scan - bufferPos_;
+                    FillBuffer();
+                    scan = bufferPos_ + offset;
+                }
+                bytes = buffer_.mid(bufferPos_, scan - bufferPos_);
+                qsizetype next = scan + 1;
+                if (ch == '\r' && next < buffer_.size() && buffer_.at(next) == '\n')
+                    ++next;
+                bufferPos_ = next;
+                return true;
+            }
+            if (scan - bufferPos_ >= maxLineBytes_) {
+                failed_ = true;
+                return false;
+            }
+        }
+        const qsizetype offset = scan - bufferPos_;
+        if (!FillBuffer()) {
+            if (bufferPos_ < buffer_.size()) {  // a last line without a line end
+                bytes = buffer_.mid(bufferPos_);
+                bufferPos_ = buffer_.size();
+                return true;
+            }
+            if (file_.error() != QFileDevice::NoError)
+                failed_ = true;
+            return false;
+        }
+        scan = bufferPos_ + offset;
+    }
+}
+
+bool AnsiReader::AtEnd()
+{
+    if (!open_ || failed_)
+        return true;
+    if (hasPending_)
+        return false;
+    if (bufferPos_ < buffer_.size())
+        return false;
+    return !FillBuffer();
+}
+
+bool AnsiReader::ReadLine(QString& line)
+{
+    if (hasPending_) {
+        line = pending_;
+        pending_.clear();
+        hasPending_ = false;
+        return true;
+    }
+    QByteArray bytes;
+    if (!NextRawLine(bytes)) {
+        failed_ = true;
+        return false;
+    }
+    line = AnsiText::Decode(bytes);
+    return true;
+}
+
+bool AnsiReader::ReadItem(QString& item)
+{
+    if (!hasPending_) {
+        QString line;
+        if (!ReadLine(line))
+            return false;
+        pending_ = line;
+        hasPending_ = true;
+    }
+    qsizetype i = 0;
+    while (i < pending_.size() && (pending_.at(i) == u' ' || pending_.at(i) == u'\t'))
+        ++i;
+    qsizetype end;
+    if (i < pending_.size() && pending_.at(i) == u'"') {
+        const qsizetype close = pending_.indexOf(u'"', i + 1);
+        if (close < 0) {
+            item = pending_.mid(i + 1);
+            end = pending_.size();
+        } else {
+            item = pending_.mid(i + 1, close - i - 1);
+            end = pending_.indexOf(u',', close + 1);
+            if (end < 0)
+                end = pending_.size();
+        }
+    } else {
+        end = pending_.indexOf(u',', i);
+        if (end < 0)
+            end = pending_.size();
+        item = pending_.mid(i, end - i);
+    }
+    if (end >= pending_.size()) {
+        pending_.clear();
+        hasPending_ = false;
+    } else {
+        // What follows the comma is the next item, even when it is empty.
+        pending_ = pending_.mid(end + 1);
+    }
+    return true;
+}
+
+}  // namespace velin

@@ -1,0 +1,27 @@
+#pragma once
+// The screen the game runs on, measured in twips (1440 per inch), and the
+// mouse pointer that the game moves onto the control the user needs next.
+namespace velin {
+
+class Screen {
+public:
+    virtual ~Screen() = default;
+    virtual double WidthTwips() const = 0;
+    virtual double HeightTwips() const = 0;
+    virtual double TwipsPerPixelX() const = 0;
+    virtual double TwipsPerPixelY() const = 0;
+    // x and y in screen twips; each is divided by its twips per pixel and
+    // rounded to the nearest pixel.
+    virtual void MovePointerTo(double x, double y) = 0;
+};
+
+class QtScreen final : public Screen {
+public:
+    double WidthTwips() const override;
+    double HeightTwips() const override;
+    double TwipsPerPixelX() const override;
+    double TwipsPerPixelY() const override;
+    void MovePointerTo(double x, double y) override;
+};
+
+}  // namespace velin
