@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -335,4 +336,66 @@ TEST_F(SettingsFileTest, LocatePrefersVelinIniIgnoringCase)
     Write(ValidLines(), QStringLiteral("Velin.ini"));
     Paths::ForgetListings();
     EXPECT_EQ(SettingsFile::Locate(folder), folder + "Velin.ini");
+}
+
+// Damaged files never crash the reader, and whatever it accepts the writer
+// either refuses or writes so that it reads back the same.
+TEST_F(SettingsFileTest, MangledFilesReadSafelyAndWhatIsAcceptedRoundTrips)
+{
+    QRandomGenerator random(20240611);
+    const QByteArray valid = [&] {
+        QByteArray bytes;
+        for (const QString& line : ValidLines())
+            bytes += AnsiText::Encode(line) + "\r\n";
+        return bytes;
+    }();
+    const QByteArray alphabet("\r\n,\" -09aT\x81\x9a\xff");
+    int accepted = 0;
+    for (int round = 0; round < 300; ++round) {
+        QByteArray bytes = valid;
+        const int edits = 1 + random.bounded(6);
+        for (int e = 0; e < edits; ++e) {
+            const qsizetype at = random.bounded(int(bytes.size()) + 1);
+            const char c = alphabet.at(random.bounded(int(alphabet.size())));
+            switch (random.bounded(3)) {
+            case 0:
+                bytes.insert(at, c);
+                break;
+            case 1:
+                bytes.remove(at, 1 + random.bounded(8));
+                break;
+            default:
+                if (at < bytes.size())
+                    bytes[at] = c;
+            }
+        }
+        const QString path = Path(QStringLiteral("mangled.ini"));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        f.close();
+
+        SettingsRecord record;
+        if (SettingsFile::Read(path, record) != ReadStatus::Ok)
+            continue;
+        ++accepted;
+        SettingsRecord written = record;
+        if (!SettingsFile::Write(Path(QStringLiteral("rewritten.ini")), written, false))
+            continue;
+        SettingsRecord back;
+        ASSERT_EQ(SettingsFile::Read(Path(QStringLiteral("rewritten.ini")), back), ReadStatus::Ok)
+            << bytes.toHex().constData();
+        EXPECT_EQ(back.SettingsHeader, record.SettingsHeader);
+        EXPECT_EQ(back.QuestionFolder, record.QuestionFolder.toLower());
+        if (record.FormColor >= 0) { // a sign in the sign position is cut off when read
+            EXPECT_EQ(back.FormColor, record.FormColor);
+        }
+        EXPECT_EQ(back.LineMarkMode, record.LineMarkMode);
+        EXPECT_EQ(back.EndMessageDisplay, record.EndMessageDisplay);
+        for (size_t i = 0; i < kSoundEvents; ++i) {
+            EXPECT_EQ(back.SoundFile[i], record.SoundFile[i]);
+            EXPECT_EQ(back.SoundSwitch[i], record.SoundSwitch[i]);
+        }
+    }
+    EXPECT_GT(accepted, 0); // the mangling leaves some files readable
 }
