@@ -1,0 +1,239 @@
+// The line view, the marking primitives and the order of the rules on a line.
+#include "solver/LineSolver.h"
+
+#include "app/Shared.h"
+#include "solver/SolverHost.h"
+
+namespace velin {
+
+LineSolver::LineSolver(BoardModel& model, int rowCount, int columnCount, SolverHost& host)
+    : model_(model), host_(host), rowCount_(rowCount), columnCount_(columnCount)
+{}
+
+const char* LineSolver::FamilyName(RuleFamily family)
+{
+    static const char* const names[] = {
+        "general", "scan1",  "scan2",  "scan3",  "scan4",  "scan5",  "scan6",  "scan7",  "scan8",  "scan9",
+        "scan10",  "scan11", "scan12", "scan13", "scan14", "scan15", "scan16", "scan17", "scan18", "scan19",
+        "scan20",  "scan21", "rule2a", "rule2b", "rule2c", "rule2d", "rule2e", "rule2f", "rule2g", "clueReach",
+        "rule3a",  "rule3b", "rule3c", "rule3d", "rule3e", "rule3f", "rule3g", "rule3h", "rule3i", "smallestClue",
+    };
+    static_assert(sizeof(names) / sizeof(names[0]) == static_cast<int>(RuleFamily::Count));
+    const int index = static_cast<int>(family);
+    return index >= 0 && index < static_cast<int>(RuleFamily::Count) ? names[index] : "";
+}
+
+void LineSolver::BeginPass(int passDirection)
+{
+    passDirection_ = passDirection;
+    const bool rows = passDirection == kRowsPass;
+    passLines_ = rows ? rowCount_ : columnCount_;
+    passLength_ = rows ? columnCount_ : rowCount_;
+    const Grid61& runs = rows ? model_.RowRuns : model_.ColumnRuns;
+    for (int line = 1; line <= passLines_; ++line) {
+        int count = runs[line][0];
+        if (count > kCompleteMarker)
+            count -= kCompleteMarker;
+        // Only the count and the clues are copied: what lies beyond stays from
+        // the other direction's pass.
+        for (int k = 0; k <= count && k <= kMaxLine; ++k)
+            LineClues[line][k] = runs[line][k];
+    }
+}
+
+void LineSolver::BeginLine(int line)
+{
+    line_ = line;
+    SweepState = 0;
+    LineComplete = 0;
+    Step = 1;
+    finishRequested_ = false;
+}
+
+void LineSolver::RunLineRules(int line)
+{
+    BeginLine(line);
+
+    SweepEnds();
+    if (LineComplete)
+        return;
+
+    FindClueExtremes();
+    if (FirstOpenClue == LastOpenClue) {
+        SolveSingleClue();
+        return;
+    }
+
+    FindSecondLargest();
+    SettleEndClues();
+    if (LineComplete)
+        return;
+
+    MatchStretches();
+    SweepEnds();
+    if (LineComplete)
+        return;
+
+    SettleEdgeCell();
+    SweepEnds();
+    if (LineComplete)
+        return;
+
+    RunPatternGroups();
+}
+
+void LineSolver::RunPatternGroups()
+{
+    host_.ShowPlayTime();
+    EndPatternRules();
+    if (finishRequested_ || SweepEndsReachedFinish())
+        return;
+    SecondGroup();
+    if (finishRequested_ || SweepEndsReachedFinish())
+        return;
+    ThirdGroup();
+}
+
+bool LineSolver::SweepEndsReachedFinish()
+{
+    SweepEnds();
+    if (LineComplete)
+        finishRequested_ = true;
+    return finishRequested_;
+}
+
+void LineSolver::SetUpPass(int direction)
+{
+    d = direction;
+    Step = direction;
+    const bool forward = direction > 0;
+    E = forward ? WindowStart : WindowEnd;
+    F = forward ? WindowEnd : WindowStart;
+    k1 = forward ? FirstOpenClue : LastOpenClue;
+    kF = forward ? LastOpenClue : FirstOpenClue;
+    N = LastOpenClue - FirstOpenClue;
+    c1 = Clue(k1);
+    if (N >= 1)
+        c2 = Clue(k1 + d);
+    if (N >= 2)
+        c3 = Clue(k1 + 2 * d);
+    if (N >= 3)
+        c4 = Clue(k1 + 3 * d);
+    if (N >= 4)
+        c5 = Clue(k1 + 4 * d);
+}
+
+void LineSolver::RunRule(RuleFamily family, void (LineSolver::*rule)())
+{
+    if (!Enabled(family))
+        return;
+    RuleScope scope(*this, FamilyName(family));
+    (this->*rule)();
+}
+
+void LineSolver::EndPatternRules()
+{
+    using RF = RuleFamily;
+    static constexpr struct {
+        RuleFamily family;
+        void (LineSolver::*rule)();
+    } scans[] = {
+        {RF::Scan1, &LineSolver::Scan1},   {RF::Scan2, &LineSolver::Scan2},   {RF::Scan3, &LineSolver::Scan3},
+        {RF::Scan4, &LineSolver::Scan4},   {RF::Scan5, &LineSolver::Scan5},   {RF::Scan6, &LineSolver::Scan6},
+        {RF::Scan7, &LineSolver::Scan7},   {RF::Scan8, &LineSolver::Scan8},   {RF::Scan9, &LineSolver::Scan9},
+        {RF::Scan10, &LineSolver::Scan10}, {RF::Scan11, &LineSolver::Scan11}, {RF::Scan12, &LineSolver::Scan12},
+        {RF::Scan13, &LineSolver::Scan13}, {RF::Scan14, &LineSolver::Scan14}, {RF::Scan15, &LineSolver::Scan15},
+        {RF::Scan16, &LineSolver::Scan16}, {RF::Scan17, &LineSolver::Scan17}, {RF::Scan18, &LineSolver::Scan18},
+        {RF::Scan19, &LineSolver::Scan19}, {RF::Scan20, &LineSolver::Scan20},
+    };
+    for (int direction : {+1, -1}) {
+        SetUpPass(direction);
+        // With one or two clues open the catalogue has nothing to match;
+        // only scan 21 looks at the line.
+        if (N >= 2) {
+            for (const auto& scan : scans) {
+                // A scan may have left Step elsewhere (OverlapInSegment
+                // restores it, but be safe): every scan walks in d.
+                Step = d;
+                RunRule(scan.family, scan.rule);
+            }
+        }
+        Step = d;
+        RunRule(RF::Scan21, &LineSolver::Scan21);
+    }
+}
+
+// ---- Marking primitives -------------------------------------------------
+
+void LineSolver::Mark(int from, int to, int16_t code)
+{
+    const int step = Step;
+    // Nothing happens when `to` lies before `from` in the walking direction.
+    if ((to - from) * step < 0)
+        return;
+    for (int p = from;; p += step) {
+        if (p >= 1 && p <= passLength_ && Cell(p) == kUndecided) {
+            if (observer_)
+                observer_->BeforeMark(*this, p, code);
+            const int row = RowOf(p);
+            const int column = ColumnOf(p);
+            model_.Board[row][column] = code;
+            ++cellsDecided_;
+            // A blank at either end of the range may end a run or a segment
+            // that SweepEnds has to look at again.
+            if (code == kBlank && (p == from || p == to))
+                SweepState = 2;
+            host_.CellDecided(row, column, code);
+        }
+        if (p == to)
+            break;
+    }
+}
+
+void LineSolver::MarkFilled(int from, int to)
+{
+    Mark(from, to, kFilled);
+}
+
+void LineSolver::MarkBlank(int from, int to)
+{
+    Mark(from, to, kBlank);
+}
+
+void LineSolver::OverlapInSegment(int firstClue, int lastClue, int from, int to)
+{
+    const int savedStep = Step;
+    Step = 1;
+    int sum = 0;
+    int largest = 0;
+    for (int k = firstClue; k <= lastClue; ++k) {
+        sum += Clue(k);
+        if (Clue(k) > largest)
+            largest = Clue(k);
+    }
+    // A segment this roomy leaves every clue free to move past its overlap.
+    if (to - from >= sum + largest + (lastClue - firstClue)) {
+        Step = savedStep;
+        return;
+    }
+    int packedBefore = 0; // clues firstClue..j summed
+    for (int j = firstClue; j <= lastClue; ++j) {
+        const int clue = Clue(j);
+        const int packedAfter = sum - packedBefore; // clues j..lastClue summed
+        packedBefore += clue;
+        const int leftEnd = from - 1 + packedBefore + (j - firstClue);
+        const int rightStart = to + 1 - packedAfter - (lastClue - j);
+        if (leftEnd - rightStart > clue || rightStart > leftEnd)
+            continue;
+        MarkFilled(rightStart, leftEnd);
+        if (clue == leftEnd - rightStart) {
+            if (WindowStart < rightStart)
+                MarkBlank(rightStart - 1, rightStart - 1);
+            if (leftEnd < WindowEnd)
+                MarkBlank(leftEnd + 1, leftEnd + 1);
+        }
+    }
+    Step = savedStep;
+}
+
+} // namespace velin
