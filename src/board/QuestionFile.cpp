@@ -2,6 +2,7 @@
 
 #include "app/Shared.h"
 #include "platform/AnsiText.h"
+#include "platform/Paths.h"
 
 #include <algorithm>
 
@@ -175,7 +176,9 @@ bool ParseClues(const QuestionData& question, BoardModel& model)
 
 std::optional<QuestionData> Read(const QString& path)
 {
-    AnsiReader reader(path, kMaxLineBytes);
+    // Names are matched ignoring letter case, as the question sets were made
+    // on a system that does: a batch built as "NONO002.dat" finds "NONO002.DAT".
+    AnsiReader reader(Paths::Resolve(path), kMaxLineBytes);
     if (!reader.IsOpen())
         return std::nullopt;
 
@@ -237,7 +240,7 @@ std::optional<QuestionData> Read(const QString& path)
 
 std::optional<QuestionHead> ReadHead(const QString& path)
 {
-    AnsiReader reader(path, kMaxLineBytes);
+    AnsiReader reader(Paths::Resolve(path), kMaxLineBytes);
     if (!reader.IsOpen())
         return std::nullopt;
 

@@ -59,6 +59,7 @@ inline constexpr QChar kDisplaySeparator = QChar(0xFF65); // "･"
 // Lines longer than this mean a damaged file; real lines are a few dozen characters.
 inline constexpr qsizetype kMaxLineBytes = 8192;
 
+// Both readers find the file ignoring the letter case of its name.
 // Reads a whole question file; nullopt on any failure (missing file, early
 // end, a difficulty or count that is not an integer, a count outside 1..60,
 // a clue of more than 60 numbers or with a number longer than its line).

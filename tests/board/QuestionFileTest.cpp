@@ -2,6 +2,7 @@
 
 #include "QuestionFixture.h"
 #include "app/Shared.h"
+#include "platform/Paths.h"
 
 #include <gtest/gtest.h>
 
@@ -208,6 +209,11 @@ TEST(QuestionFile, FileEndsAndLineEnds)
     QuestionFolder folder;
     EXPECT_FALSE(QuestionFile::Read(folder.Path("missing.dat")).has_value());
     EXPECT_FALSE(QuestionFile::Read(QString()).has_value());
+    // The name is matched ignoring letter case: the hint list probes "KabQue".
+    folder.Write("kabQue001.dat", PlusSignLines());
+    Paths::ForgetListings(); // the folder was listed above, maybe within the same clock tick
+    EXPECT_TRUE(QuestionFile::Read(folder.Path("KabQue001.DAT")).has_value());
+    EXPECT_TRUE(QuestionFile::ReadHead(folder.Path("KABQUE001.dat")).has_value());
 
     QStringList shortFile = PlusSignLines();
     shortFile.removeLast();
