@@ -2,6 +2,7 @@
 
 #include "app/Shared.h"
 #include "platform/Clock.h"
+#include <cmath>
 #include "platform/Mci.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
@@ -25,9 +26,10 @@ const QString& BgmFile()
 }
 
 // The minutes and seconds of the time of day, as the leaving wait counts them.
+// The minutes and seconds of the time of day, as a clock shows them.
 long MinuteSeconds()
 {
-    return Platform::clock().SecondsOfDay() % 3600;
+    return static_cast<long>(std::floor(Platform::clock().Timer())) % 3600;
 }
 
 } // namespace

@@ -9,7 +9,7 @@ namespace velin {
 namespace {
 constexpr const char* kCodec = "windows-31j";
 constexpr qsizetype kChunk = 64 * 1024;
-}  // namespace
+} // namespace
 
 QString AnsiText::Decode(const QByteArray& bytes)
 {
@@ -40,8 +40,7 @@ bool AnsiText::WriteLines(const QString& path, const QStringList& lines)
     return file.commit();
 }
 
-AnsiReader::AnsiReader(const QString& path, qsizetype maxLineBytes)
-    : file_(path), maxLineBytes_(maxLineBytes)
+AnsiReader::AnsiReader(const QString& path, qsizetype maxLineBytes) : file_(path), maxLineBytes_(maxLineBytes)
 {
     open_ = !path.isEmpty() && file_.open(QIODevice::ReadOnly);
     if (!open_)
@@ -96,7 +95,7 @@ bool AnsiReader::NextRawLine(QByteArray& bytes)
         }
         const qsizetype offset = scan - bufferPos_;
         if (!FillBuffer()) {
-            if (bufferPos_ < buffer_.size()) {  // a last line without a line end
+            if (bufferPos_ < buffer_.size()) { // a last line without a line end
                 bytes = buffer_.mid(bufferPos_);
                 bufferPos_ = buffer_.size();
                 return true;
@@ -177,4 +176,4 @@ bool AnsiReader::ReadItem(QString& item)
     return true;
 }
 
-}  // namespace velin
+} // namespace velin

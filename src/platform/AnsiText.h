@@ -54,6 +54,6 @@ QByteArray Encode(const QString& text);
 // Writes the lines, each followed by CR LF, replacing the file atomically.
 bool WriteLines(const QString& path, const QStringList& lines);
 
-}  // namespace AnsiText
+} // namespace AnsiText
 
-}  // namespace velin
+} // namespace velin

@@ -6,11 +6,20 @@
 
 namespace velin {
 
-long Clock::SecondsOfDay() const { return std::lround(Timer()); }
+long Clock::SecondsOfDay() const
+{
+    return std::lround(Timer());
+}
 
-double SystemClock::Timer() const { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+double SystemClock::Timer() const
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
 
-QString SystemClock::TimeText() const { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")); }
+QString SystemClock::TimeText() const
+{
+    return QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+}
 
 void SystemClock::Sleep(int milliseconds)
 {
@@ -18,4 +27,4 @@ void SystemClock::Sleep(int milliseconds)
         QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-}  // namespace velin
+} // namespace velin

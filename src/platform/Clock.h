@@ -25,4 +25,4 @@ public:
     void Sleep(int milliseconds) override;
 };
 
-}  // namespace velin
+} // namespace velin

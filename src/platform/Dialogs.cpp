@@ -1,29 +1,37 @@
 #include "platform/Dialogs.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
 namespace velin {
 
-QString ProgramTitle() { return QStringLiteral("べりん"); }
+QString ProgramTitle()
+{
+    return QStringLiteral("べりん");
+}
 
 namespace {
 
 QMessageBox::Icon toQt(Dialogs::Icon icon)
 {
     switch (icon) {
-    case Dialogs::Icon::Critical: return QMessageBox::Critical;
-    case Dialogs::Icon::Question: return QMessageBox::Question;
-    case Dialogs::Icon::Exclamation: return QMessageBox::Warning;
-    case Dialogs::Icon::Information: return QMessageBox::Information;
-    case Dialogs::Icon::None: break;
+    case Dialogs::Icon::Critical:
+        return QMessageBox::Critical;
+    case Dialogs::Icon::Question:
+        return QMessageBox::Question;
+    case Dialogs::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -45,11 +53,14 @@ private:
     QEventLoop* loop_;
 };
 
-}  // namespace
+} // namespace
 
 Dialogs::Answer QtDialogs::MsgBox(const QString& text, Buttons buttons, Icon icon, const QString& title)
 {
-    QMessageBox box(toQt(icon), title.isEmpty() ? ProgramTitle() : title, text);
+    // The game's texts break lines with CR, LF or CR LF alike.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+    QMessageBox box(toQt(icon), title.isEmpty() ? ProgramTitle() : title, shown);
     // Japanese captions on the buttons, as the player's system would show them.
     const auto add = [&box](const char* caption, QMessageBox::ButtonRole role) {
         return box.addButton(QString::fromUtf8(caption), role);
@@ -60,7 +71,9 @@ Dialogs::Answer QtDialogs::MsgBox(const QString& text, Buttons buttons, Icon ico
     QAbstractButton* no = nullptr;
     QAbstractButton* retry = nullptr;
     switch (buttons) {
-    case Buttons::Ok: ok = add("OK", QMessageBox::AcceptRole); break;
+    case Buttons::Ok:
+        ok = add("OK", QMessageBox::AcceptRole);
+        break;
     case Buttons::OkCancel:
         ok = add("OK", QMessageBox::AcceptRole);
         cancel = add("キャンセル", QMessageBox::RejectRole);
@@ -122,4 +135,4 @@ void QtDialogs::ShowModal(QWidget* form)
         guard->setWindowModality(Qt::NonModal);
 }
 
-}  // namespace velin
+} // namespace velin

@@ -33,4 +33,4 @@ public:
 // The program's name, used as the title of a box that has none of its own.
 QString ProgramTitle();
 
-}  // namespace velin
+} // namespace velin

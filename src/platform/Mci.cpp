@@ -18,8 +18,8 @@ MciCommand MciCommand::Parse(const QString& command)
     } else if (text.startsWith(QLatin1String("close "), Qt::CaseInsensitive)) {
         c.verb = Verb::Close;
         c.path = rest(6);
-    } else if (text.startsWith(QLatin1String("status "), Qt::CaseInsensitive)
-               && text.endsWith(QLatin1String(" mode"), Qt::CaseInsensitive)) {
+    } else if (text.startsWith(QLatin1String("status "), Qt::CaseInsensitive) &&
+               text.endsWith(QLatin1String(" mode"), Qt::CaseInsensitive)) {
         c.verb = Verb::StatusMode;
         c.path = text.mid(7, text.size() - 7 - 5).trimmed();
     }
@@ -29,4 +29,4 @@ MciCommand MciCommand::Parse(const QString& command)
     return c;
 }
 
-}  // namespace velin
+} // namespace velin

@@ -21,4 +21,4 @@ struct MciCommand {
     static MciCommand Parse(const QString& command);
 };
 
-}  // namespace velin
+} // namespace velin

@@ -12,6 +12,7 @@ namespace {
 
 struct Listing {
     QDateTime modified;
+    QDateTime listedAt;
     QHash<QString, QString> byLowerName;
 };
 
@@ -30,18 +31,30 @@ QString findInFolder(const QString& folder, const QString& name)
         return {};
     const QDateTime modified = info.lastModified();
     Listing& listing = listings()[folder];
-    if (listing.modified != modified || !modified.isValid()) {
+    const auto relist = [&] {
         listing.byLowerName.clear();
         listing.modified = modified;
+        listing.listedAt = QDateTime::currentDateTime();
         const QDir dir(info.filePath());
-        const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const QStringList entries =
+            dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         for (const QString& entry : entries)
             listing.byLowerName.insert(entry.toLower(), entry);
+    };
+    if (listing.modified != modified || !modified.isValid())
+        relist();
+    QString found = listing.byLowerName.value(name.toLower());
+    // A listing taken within moments of the folder's last change may have
+    // missed a file written in the same instant; look once more.
+    if (found.isEmpty() && listing.listedAt.msecsTo(QDateTime::currentDateTime()) >= 0 &&
+        modified.msecsTo(listing.listedAt) < 2000) {
+        relist();
+        found = listing.byLowerName.value(name.toLower());
     }
-    return listing.byLowerName.value(name.toLower());
+    return found;
 }
 
-}  // namespace
+} // namespace
 
 QString Resolve(const QString& path)
 {
@@ -55,7 +68,7 @@ QString Resolve(const QString& path)
     for (qsizetype i = absolute ? 1 : 0; i < parts.size(); ++i) {
         const QString& part = parts.at(i);
         const bool last = i == parts.size() - 1;
-        if (part.isEmpty()) {  // a doubled or trailing separator
+        if (part.isEmpty()) { // a doubled or trailing separator
             if (!resolved.endsWith(Separator))
                 resolved += Separator;
             continue;
@@ -93,8 +106,8 @@ QString ShortPathOf(const QString& path)
 
 QString ConfigFolder()
 {
-    return AddDirSep(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)) + QStringLiteral("velin")
-        + Separator;
+    return AddDirSep(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)) +
+           QStringLiteral("velin") + Separator;
 }
 
 QString AddDirSep(const QString& folder)
@@ -107,7 +120,10 @@ QString AddDirSep(const QString& folder)
     return text;
 }
 
-QString FileNameOf(const QString& path) { return path.mid(path.lastIndexOf(Separator) + 1); }
+QString FileNameOf(const QString& path)
+{
+    return path.mid(path.lastIndexOf(Separator) + 1);
+}
 
 QString ParentFolderOf(const QString& folder)
 {
@@ -116,6 +132,9 @@ QString ParentFolderOf(const QString& folder)
     return folder.left(at + 1);
 }
 
-void ForgetListings() { listings().clear(); }
+void ForgetListings()
+{
+    listings().clear();
+}
 
-}  // namespace velin::Paths
+} // namespace velin::Paths

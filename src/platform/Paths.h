@@ -29,4 +29,4 @@ QString ParentFolderOf(const QString& folder);
 // Forgets the cached folder listings (after the game writes a file).
 void ForgetListings();
 
-}  // namespace velin::Paths
+} // namespace velin::Paths

@@ -27,12 +27,24 @@ template <typename T> T& require(T* service, const char* name)
         throw std::logic_error(std::string("platform service not installed: ") + name);
     return *service;
 }
-}  // namespace
+} // namespace
 
-Dialogs& Platform::dialogs() { return require(dialogs_, "Dialogs"); }
-Mci& Platform::mci() { return require(mci_, "Mci"); }
-Screen& Platform::screen() { return require(screen_, "Screen"); }
-Clock& Platform::clock() { return require(clock_, "Clock"); }
+Dialogs& Platform::dialogs()
+{
+    return require(dialogs_, "Dialogs");
+}
+Mci& Platform::mci()
+{
+    return require(mci_, "Mci");
+}
+Screen& Platform::screen()
+{
+    return require(screen_, "Screen");
+}
+Clock& Platform::clock()
+{
+    return require(clock_, "Clock");
+}
 
 void Platform::Install(Dialogs* dialogs, Mci* mci, Screen* screen, Clock* clock)
 {
@@ -46,8 +58,14 @@ void Platform::Install(Dialogs* dialogs, Mci* mci, Screen* screen, Clock* clock)
         clock_ = clock;
 }
 
-void Platform::SetEndProgram(std::function<void(int)> end) { endProgramHook() = std::move(end); }
+void Platform::SetEndProgram(std::function<void(int)> end)
+{
+    endProgramHook() = std::move(end);
+}
 
-void Platform::EndProgram(int code) { endProgramHook()(code); }
+void Platform::EndProgram(int code)
+{
+    endProgramHook()(code);
+}
 
-}  // namespace velin
+} // namespace velin

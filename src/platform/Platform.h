@@ -34,4 +34,4 @@ private:
     static Clock* clock_;
 };
 
-}  // namespace velin
+} // namespace velin

@@ -24,4 +24,4 @@ public:
     void MovePointerTo(double x, double y) override;
 };
 
-}  // namespace velin
+} // namespace velin

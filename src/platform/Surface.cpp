@@ -20,8 +20,14 @@ QColor Surface::ToQColor(int32_t color)
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
 }
 
-int Surface::Px(double twips) const { return static_cast<int>(std::lround(twips / tppX_)); }
-int Surface::Py(double twips) const { return static_cast<int>(std::lround(twips / tppY_)); }
+int Surface::Px(double twips) const
+{
+    return static_cast<int>(std::lround(twips / tppX_));
+}
+int Surface::Py(double twips) const
+{
+    return static_cast<int>(std::lround(twips / tppY_));
+}
 
 void Surface::EnsureSize(double widthTwips, double heightTwips)
 {
@@ -42,6 +48,9 @@ QFont Surface::CurrentFont() const
     QFont font(FontName);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(FontSize * 20.0 / tppY_))));
     font.setBold(FontBold);
+    // Text is erased by printing it again in the background colour, which
+    // only works when both prints cover exactly the same pixels.
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 
@@ -114,7 +123,7 @@ QPen penFor(const QColor& color, int width, int style)
         pen.setStyle(Qt::DashLine);
     return pen;
 }
-}  // namespace
+} // namespace
 
 void Surface::Line(double x1, double y1, double x2, double y2, int32_t color)
 {
@@ -197,4 +206,4 @@ bool FontAccepted(const QString& family)
     return QFontDatabase::hasFamily(family) || !QFont::substitutes(family).isEmpty();
 }
 
-}  // namespace velin
+} // namespace velin

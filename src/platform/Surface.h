@@ -44,7 +44,7 @@ public:
     int32_t ForeColor = 0x000000;
     int32_t FillColor = 0x000000;
     int FillStyle = FillTransparent;
-    int DrawWidth = 1;  // pixels
+    int DrawWidth = 1; // pixels
     int DrawStyle = DrawSolid;
     QString FontName = QStringLiteral("ＭＳ ゴシック");
     double FontSize = 9.0;
@@ -94,4 +94,4 @@ void InstallFontSubstitutions();
 // True when the system can give a label this font.
 bool FontAccepted(const QString& family);
 
-}  // namespace velin
+} // namespace velin

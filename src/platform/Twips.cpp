@@ -10,17 +10,41 @@
 namespace velin::Twips {
 
 namespace {
-double tppX() { return Platform::screen().TwipsPerPixelX(); }
-double tppY() { return Platform::screen().TwipsPerPixelY(); }
-}  // namespace
+double tppX()
+{
+    return Platform::screen().TwipsPerPixelX();
+}
+double tppY()
+{
+    return Platform::screen().TwipsPerPixelY();
+}
+} // namespace
 
-int ToPixelsX(double twips) { return static_cast<int>(std::lround(twips / tppX())); }
-int ToPixelsY(double twips) { return static_cast<int>(std::lround(twips / tppY())); }
+int ToPixelsX(double twips)
+{
+    return static_cast<int>(std::lround(twips / tppX()));
+}
+int ToPixelsY(double twips)
+{
+    return static_cast<int>(std::lround(twips / tppY()));
+}
 
-double Left(const QWidget* window) { return window->frameGeometry().x() * tppX(); }
-double Top(const QWidget* window) { return window->frameGeometry().y() * tppY(); }
-double Width(const QWidget* window) { return window->frameGeometry().width() * tppX(); }
-double Height(const QWidget* window) { return window->frameGeometry().height() * tppY(); }
+double Left(const QWidget* window)
+{
+    return window->frameGeometry().x() * tppX();
+}
+double Top(const QWidget* window)
+{
+    return window->frameGeometry().y() * tppY();
+}
+double Width(const QWidget* window)
+{
+    return window->frameGeometry().width() * tppX();
+}
+double Height(const QWidget* window)
+{
+    return window->frameGeometry().height() * tppY();
+}
 
 void MoveWindow(QWidget* window, double left, double top, double width, double height)
 {
@@ -32,10 +56,22 @@ void MoveWindow(QWidget* window, double left, double top, double width, double h
     window->resize(std::max(1, ToPixelsX(width) - frameW), std::max(1, ToPixelsY(height) - frameH));
 }
 
-double ControlLeft(const QWidget* control) { return control->x() * tppX(); }
-double ControlTop(const QWidget* control) { return control->y() * tppY(); }
-double ControlWidth(const QWidget* control) { return control->width() * tppX(); }
-double ControlHeight(const QWidget* control) { return control->height() * tppY(); }
+double ControlLeft(const QWidget* control)
+{
+    return control->x() * tppX();
+}
+double ControlTop(const QWidget* control)
+{
+    return control->y() * tppY();
+}
+double ControlWidth(const QWidget* control)
+{
+    return control->width() * tppX();
+}
+double ControlHeight(const QWidget* control)
+{
+    return control->height() * tppY();
+}
 
 void PlaceControl(QWidget* control, double left, double top, double width, double height)
 {
@@ -43,9 +79,18 @@ void PlaceControl(QWidget* control, double left, double top, double width, doubl
                          std::max(1, ToPixelsY(height)));
 }
 
-void MoveControl(QWidget* control, double left, double top) { control->move(ToPixelsX(left), ToPixelsY(top)); }
+void MoveControl(QWidget* control, double left, double top)
+{
+    control->move(ToPixelsX(left), ToPixelsY(top));
+}
 
-double InnerWidth(const QWidget* widget) { return widget->width() * tppX(); }
-double InnerHeight(const QWidget* widget) { return widget->height() * tppY(); }
+double InnerWidth(const QWidget* widget)
+{
+    return widget->width() * tppX();
+}
+double InnerHeight(const QWidget* widget)
+{
+    return widget->height() * tppY();
+}
 
-}  // namespace velin::Twips
+} // namespace velin::Twips

@@ -28,4 +28,4 @@ double InnerHeight(const QWidget* widget);
 int ToPixelsX(double twips);
 int ToPixelsY(double twips);
 
-}  // namespace velin::Twips
+} // namespace velin::Twips

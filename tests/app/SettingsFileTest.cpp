@@ -7,14 +7,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <functional>
+#include "QtPrinters.h"
 #include <gtest/gtest.h>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 using namespace velin;
 using SettingsFile::ReadStatus;

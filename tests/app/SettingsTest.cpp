@@ -7,15 +7,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <gtest/gtest.h>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 using namespace velin;
 using Answer = Dialogs::Answer;
@@ -45,13 +37,9 @@ class SettingsTest : public ::testing::Test {
 protected:
     SettingsTest()
     {
-        // The widget test entry turns on Qt's test mode, which would put every
-        // test's config folder in one shared place; this suite keeps its own.
-        QStandardPaths::setTestModeEnabled(false);
         QDir().mkpath(Paths::ConfigFolder());
         Sounds().Reset();
     }
-    ~SettingsTest() override { QStandardPaths::setTestModeEnabled(true); }
 
     test::TestPlatform platform;
 

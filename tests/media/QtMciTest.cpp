@@ -6,14 +6,8 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <cmath>
+#include "QtPrinters.h"
 #include <gtest/gtest.h>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 using namespace velin;
 

@@ -3,14 +3,8 @@
 #include "platform/Platform.h"
 
 #include <QSignalSpy>
+#include "QtPrinters.h"
 #include <gtest/gtest.h>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 using namespace velin;
 

@@ -1,10 +1,10 @@
 // Test entry for the suites that touch widgets: a QApplication on the
 // offscreen platform with the game's font substitutions and a fixed locale.
+// Each test gets its own config folder through XDG_CONFIG_HOME (TestPlatform).
 #include "platform/Surface.h"
 
 #include <QApplication>
 #include <QLocale>
-#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -14,7 +14,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", "/tmp");
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-    QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     velin::InstallFontSubstitutions();

@@ -2,6 +2,7 @@
 // Stand-ins for the platform services: a script of dialog answers with a log
 // of everything shown, a recorder of media commands, a screen of settable
 // size that logs pointer moves, and a clock the test sets by hand.
+#include "QtPrinters.h"
 #include "app/Shared.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"

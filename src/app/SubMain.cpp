@@ -1,0 +1,58 @@
+#include "app/SubMain.h"
+
+#include "app/Shared.h"
+#include "app/frmOpening.h"
+#include "platform/Platform.h"
+#include "platform/Screen.h"
+#include "platform/Twips.h"
+
+#include <QPushButton>
+
+namespace velin {
+
+void SetLayoutValues(double screenHeightTwips)
+{
+    LayoutValues& v = Shared;
+    v = LayoutValues{};
+    Shared.DefaultSolveMode = QStringLiteral("Pc");
+    Shared.QuestionPrefix = QStringLiteral("kabQue");
+    if (screenHeightTwips > 7200) {
+        v.ScreenScale = 1.5;
+        v.ButtonFontScale = 1.5;
+        v.BaseCellSize = 270;
+        v.ClueFontSize1 = 15;
+        v.ClueFontSize2 = 14;
+        v.ClueFontSize3 = 12;
+        v.ClueFontSize4 = 9;
+        v.TitleFontSize = 13.5;
+        v.FormFontSize = 14.625;
+        v.StatusFontSize = 15.75;
+        v.SmallLabelFontSize = 9;
+    }
+    v.CellSize = v.BaseCellSize;
+}
+
+frmOpening* SubMain()
+{
+    Screen& screen = Platform::screen();
+    SetLayoutValues(screen.HeightTwips());
+    Shared.VersionBanner = QStringLiteral("(C) 2025-2026  velin  Version 4.40");
+
+    auto* opening = new frmOpening;
+    if (screen.TwipsPerPixelX() < 15 && screen.HeightTwips() >= 7200)
+        opening->UseLargeLayout();
+    // Show runs the form's load first.
+    opening->Form_Load();
+    if (opening->Unloaded)
+        return opening;
+    opening->show();
+
+    const QPushButton* start = opening->cmdStart;
+    const double x = Twips::ControlLeft(start) + Twips::Left(opening) + Twips::ControlWidth(start) / 2;
+    double y = (Twips::Height(opening) - Twips::InnerHeight(opening)) + Twips::Top(opening);
+    y = y + Twips::ControlTop(start) + Twips::ControlHeight(start) / 3;
+    screen.MovePointerTo(x, y);
+    return opening;
+}
+
+} // namespace velin

@@ -1,0 +1,182 @@
+#pragma once
+// The board form, the game's main window: the menu bar with every command,
+// the persistent drawing surface with the grid, the clues and the
+// information block, the Start button, and the play state of one question.
+// Its implementation is split by concern: frmNono.cpp (construction, menus,
+// idle state, options, leaving), frmNono_Draw.cpp (loading and drawing a
+// question), frmNono_Play.cpp (start, stop, cell input, answer check, clock).
+#include "board/BoardLayout.h"
+#include "board/BoardModel.h"
+#include "board/CellInput.h"
+#include "board/PlayClock.h"
+#include "platform/Surface.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QFrame;
+
+namespace velin {
+
+class BoardCanvas;
+
+class frmNono : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmNono(QWidget* parent = nullptr);
+    ~frmNono() override;
+
+    // Menus, named as the game names them.
+    QMenu* menuFile = nullptr;
+    QMenu* menuEdit = nullptr;
+    QMenu* menuView = nullptr;
+    QMenu* menuCrossLine = nullptr;
+    QMenu* menuOption = nullptr;
+    QMenu* menuBgm = nullptr;
+    QMenu* menuEndMessage = nullptr;
+    QMenu* menuHelp = nullptr;
+    QAction* MenuFileOpen = nullptr;
+    QAction* MenuFileHintList = nullptr;
+    QAction* MenuQuestionEntry = nullptr;
+    QAction* MenuQuestionMake = nullptr;
+    QAction* MenuFileHalt = nullptr;
+    QAction* MenuFileRestor = nullptr;
+    QAction* MenuFilePrint = nullptr;
+    QAction* MenuFilePrintForm = nullptr;
+    QAction* MenuFileWhiteForm = nullptr;
+    QAction* MenuStop = nullptr;
+    QAction* MenuFileExit = nullptr;
+    QAction* MenuEditCopy = nullptr;
+    QAction* mnuViewWebBrowser = nullptr;
+    QAction* mnuViewComment = nullptr;
+    QAction* mnuViewDifficulty = nullptr;
+    std::array<QAction*, 2> MarkOn_Off{};
+    QAction* MenuOptionSound = nullptr;
+    QAction* MenuOptionSoundChange = nullptr;
+    std::array<QAction*, 2> BGM_On_Off{};
+    QAction* MenuOptionColor = nullptr;
+    QAction* MenuLineStyle = nullptr;
+    std::array<QAction*, 2> On_Off{};
+    QAction* MenuHelp_velin = nullptr;
+    QAction* MenuHelp_Ver = nullptr;
+
+    // Controls.
+    BoardCanvas* canvas = nullptr;
+    QPushButton* cmdStart = nullptr;
+    QLabel* imgSnake = nullptr;      // the opening picture of the idle board
+    QLabel* lblIdleHint = nullptr;   // "ヒント　爬虫類"
+    QLabel* lblIdleAnswer = nullptr; // "答　え　へ　び"
+    QLabel* lblComent = nullptr;     // the instruction label of the idle board
+    QFrame* shpComent = nullptr;     // the shape framing it
+    QFrame* MenuLine = nullptr;      // the separator under the menu bar
+    QFrame* linMarkX = nullptr;      // cross lines following the pointer
+    QFrame* linMarkY = nullptr;
+    QTimer tmrTimer; // the play clock, 1000 ms
+    QTimer tmrPopup; // runs an authoring command once a popup menu has closed
+
+    Surface surface;
+    BoardModel model;
+
+    // Form-level play state.
+    QString PlayInput = QStringLiteral("Off");
+    QString StopRequest;
+    bool PopupShown = false;
+    bool SkipNextClick = false;
+    int DownX = 0;
+    int DownY = 0;
+    QString WrongRow;
+    QString WrongColumn;
+    QString ColorChangePending = QStringLiteral("Off");
+    QString PendingCommand;
+    double MinFormWidth = 0;
+    // The play clock (SolveStartTime, ElapsedSeconds, ClockStarted,
+    // ClockBlink, ClockText).
+    PlayClock Clock;
+    // Where the loaded question was drawn.
+    BoardLayout layout;
+
+    // Loading and drawing (frmNono_Draw.cpp). LoadQuestion returns false
+    // when the file could not be read (the board keeps its picture).
+    bool LoadQuestion();
+    void ShowAnswer();
+    void ShowBatchFileName();
+    TextMetrics Metrics();
+
+    // Play control (frmNono_Play.cpp).
+    void ResetPlay();
+    void cmdStart_Click();
+    void MenuStop_Click();
+    void Form_MouseDown(int button, int shift, double x, double y);
+    void Form_MouseMove(int button, int shift, double x, double y);
+    void Form_MouseUp(int button, int shift, double x, double y);
+    void tmrTimer_Timer();
+    void ShowPlayTime();
+    // Every cell decided: the answer check and the end message.
+    void AnswerCheck();
+    // True while a person's clicks change cells.
+    bool InputLive() const;
+    // Called with the question's path after a correct answer.
+    std::function<void(const QString&)> onCleared;
+
+    // The File menu's open command (files/OpenQuestion.cpp).
+    void MenuFileOpen_Click();
+
+    // Board form events and commands.
+    void MenuFileExit_Click();
+    void MenuEditCopy_Click();
+    void MarkOn_Off_Click(int index);
+    void On_Off_Click(int index);
+    void MenuLineStyle_Click();
+    void BGM_On_Off_Click(int index);
+    void MenuHelp_Ver_Click();
+    void MenuHelp_velin_Click();
+    // Mirrors the settings record in the option menus' check marks.
+    void ShowSettingsInMenus();
+    // Mirrors the BGM state (checked item, enabled) in its menu.
+    void ShowBgmMenu();
+    void ShowCrossLines(bool visible);
+    // Pointer guidance: onto the menu bar, onto the middle of the Start button.
+    void PointToMenuBar();
+    void PointToStart();
+    // Stretches the separator under the menu bar to the inner width.
+    void Form_Resize();
+    // Places the opening picture and its texts relative to the Start button.
+    void PlaceIdleControls();
+
+    // The form's bounds in twips (outer), and its inner size.
+    double FormLeft() const;
+    double FormTop() const;
+    double FormWidth() const;
+    double FormHeight() const;
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void RunPc();
+    void RunCheck();
+    void DrawMark(const CellInput::CellMark& mark);
+    void PrintClock(const PlayClock::Display& display);
+    void RefreshArea(double x, double y, double width, double height);
+    void DrawQuestion();
+    void HideIdleBoard();
+    void CompensateMenuWrap(QMenu* menu);
+    void BuildMenus();
+    void BuildControls();
+};
+
+// The one board form of the run.
+frmNono& NonoForm();
+frmNono* NonoFormIfLoaded();
+void UnloadNonoForm();
+
+} // namespace velin

@@ -1,0 +1,8 @@
+#pragma once
+// Lets test failures show Qt texts as they are.
+#include <QString>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
