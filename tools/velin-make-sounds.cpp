@@ -120,7 +120,8 @@ QByteArray Wav(const std::vector<int16_t>& samples)
     return bytes;
 }
 
-// Notes of the D major pentatonic, the scale of the whole set.
+// Note numbers (MIDI). The tunes keep to the yo scale on D (D E G A B), with
+// F sharp only in the fanfare's major chord.
 enum : int {
     A2 = 45,
     B2 = 47,
