@@ -474,12 +474,34 @@ void LineSolver::ScanSegments()
                 afterStretch - stretchStart >= SecondLargestClue && (segStart == first1 || last + 1 == afterStretch) &&
                 last + 1 - segStart > LargestClue && afterStretch - first1 <= LargestClue &&
                 Clue(LargestClueIndex - 1) != SecondLargestClue && Clue(LargestClueIndex + 1) != SecondLargestClue &&
-                !AdjacentOpenCluesEqual(SecondLargestClue))
+                !AdjacentOpenCluesEqual(SecondLargestClue) &&
+                !TwoCluesCouldHoldApart(after1 - first1, afterStretch - start2, start2 - after1))
                 MarkFilled(after1, start2);
             stretches = 0;
         }
         prev = cur;
     }
+}
+
+// Whether two open clues, the earlier at least firstLength long and the later
+// at least secondLength, could cover two stretches with `gap` cells between
+// them, with the clues between those two placed in the gap. The neighbour
+// checks of the two-stretch rule look only at the first largest clue and at
+// equal neighbours: with clues 3 3 1 3 3 1 3 the segment "???#?#." may hold
+// the end of a 3 and a 1 as well as one 3, so its gap must stay open.
+bool LineSolver::TwoCluesCouldHoldApart(int firstLength, int secondLength, int gap) const
+{
+    for (int i = FirstOpenClue; i < LastOpenClue; ++i) {
+        if (Clue(i) < firstLength)
+            continue;
+        int between = 0;  // the clues between i and j, each with one blank
+        for (int j = i + 1; j <= LastOpenClue; ++j) {
+            if (Clue(j) >= secondLength && between + 1 <= gap)
+                return true;
+            between += Clue(j) + 1;
+        }
+    }
+    return false;
 }
 
 bool LineSolver::AdjacentOpenCluesEqual(int value) const

@@ -114,6 +114,9 @@ public:
     int PassLength() const { return passLength_; }
     // True when LineClues marks the line complete (count 50 or more).
     bool LineMarkedComplete(int line) const { return LineClues[line][0] >= kCompleteMarker; }
+    // Makes `line` the current line with a fresh per-line state (SweepState
+    // 0); RunLineRules starts with it, tests use it to run single rules.
+    void BeginLine(int line);
     // Runs the rules of one line up to, not including, FinishLine.
     void RunLineRules(int line);
     // Blanks what is left of a complete line and adds the completion marker
@@ -314,6 +317,13 @@ public:
     int X = 0;
 
     // ======== Scans 1 to 9: members (EndPatternScans1to9.cpp) ========
+    // The bookkeeping the end scans do at each cell: S, fs/nf, fe, and the
+    // start and after-cell of the first `kept` stretches (f1 .. f4).
+    void TrackEndScanCell(int pos, int prev, int cur, int kept);
+    // OverlapInSegment with both ranges put in ascending order first.
+    void OverlapAscending(int clueA, int clueB, int cellA, int cellB);
+    // How many open clues equal `value`.
+    int OpenCluesEqualTo(int value) const;
     // (add here)
     // ======== end of scans 1 to 9 ========
 
@@ -326,7 +336,6 @@ public:
     // ======== end of later groups ========
 
 private:
-    void BeginLine(int line);
     void Mark(int from, int to, int16_t code);
     // One direction of SweepEnds; returns true when every clue of the pass
     // was consumed.
@@ -338,6 +347,7 @@ private:
     void SettleEdgeCellPass(int direction);
     // True when two neighbouring open clues both equal value.
     bool AdjacentOpenCluesEqual(int value) const;
+    bool TwoCluesCouldHoldApart(int firstLength, int secondLength, int gap) const;
 
     BoardModel& model_;
     SolverHost& host_;
