@@ -46,6 +46,20 @@ TEST(LineSoundness, EveryRuleTogetherDecidesOnlyForcedCells)
     }
 }
 
+TEST(LineSoundness, EveryGeneralRuleDecidesCellsOnRandomLines)
+{
+    // The random lines must give every general rule something to do, or
+    // the soundness tests would prove nothing about it.
+    SoundnessOptions options;
+    options.seed = Seed(31);
+    options.boards = Scaled(300);
+    options.families = LineSolver::FamilyBit(RuleFamily::General);
+    const SoundnessReport report = CheckLineSoundness(options);
+    for (const char* rule : {"SweepEnds", "SolveSingleClue", "SettleEndClues", "MatchStretches", "SettleEdgeCell",
+                             "FinishLine", "ScanSegments"})
+        EXPECT_GT(report.marksByRule.count(rule) ? report.marksByRule.at(rule) : 0, 0) << rule;
+}
+
 TEST(LineSoundness, ShortLinesDecideOnlyForcedCells)
 {
     SoundnessOptions options;

@@ -50,6 +50,7 @@ public:
     void BeforeMark(const LineSolver& solver, int position, int16_t code) override
     {
         ++marks;
+        ++marksByRule[solver.RuleName()];
         if (!armed_ || failed_)
             return;
         if (verdict_.forced[position - 1] == code)
@@ -70,6 +71,7 @@ public:
     bool Failed() const { return failed_; }
 
     int marks = 0;
+    std::map<std::string, int> marksByRule;
     std::vector<std::string> violations;
 
 private:
@@ -171,6 +173,8 @@ SoundnessReport CheckLineSoundness(const SoundnessOptions& options)
             if (static_cast<int>(report.violations.size()) < options.maxReports)
                 report.violations.push_back(violation);
         report.marks += observer.marks;
+        for (const auto& [rule, count] : observer.marksByRule)
+            report.marksByRule[rule] += count;
         if (static_cast<int>(report.violations.size()) >= options.maxReports)
             break;
     }

@@ -13,6 +13,7 @@
 #include "solver/LineSolver.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ struct SoundnessOptions {
 struct SoundnessReport {
     int lines = 0;
     int marks = 0;
+    // Cells decided per rule name, to see that a rule fires at all.
+    std::map<std::string, int> marksByRule;
     std::vector<std::string> violations;
 };
 
