@@ -30,6 +30,12 @@
 // Cell(p) reads position p of the line (0 outside the line); Clue(k) reads
 // LineClues(line, k) (0 outside the array). The marking primitives walk in
 // Step, which SetUpPass sets to d.
+//
+// A group runs each of its rules as RunRule(RuleFamily::Rule2a,
+// &LineSolver::Rule2a), so that a test can switch the family off and an
+// observer sees the rule's name; inside a rule, SetRule("scan6.K") names the
+// sub-rule before it marks. A group that meets a complete line returns at
+// once after `if (SweepEndsReachedFinish()) return;` (or GoToFinishLine()).
 #include "board/BoardModel.h"
 
 #include <cstdint>
