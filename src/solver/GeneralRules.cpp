@@ -494,7 +494,7 @@ bool LineSolver::TwoCluesCouldHoldApart(int firstLength, int secondLength, int g
     for (int i = FirstOpenClue; i < LastOpenClue; ++i) {
         if (Clue(i) < firstLength)
             continue;
-        int between = 0;  // the clues between i and j, each with one blank
+        int between = 0; // the clues between i and j, each with one blank
         for (int j = i + 1; j <= LastOpenClue; ++j) {
             if (Clue(j) >= secondLength && between + 1 <= gap)
                 return true;
