@@ -41,6 +41,10 @@ frmOpening* SubMain()
     auto* opening = new frmOpening;
     if (screen.TwipsPerPixelX() < 15 && screen.HeightTwips() >= 7200)
         opening->UseLargeLayout();
+    // The opening form stands in the middle of the screen.
+    Twips::MoveWindow(opening, (screen.WidthTwips() - Twips::Width(opening)) / 2,
+                      (screen.HeightTwips() - Twips::Height(opening)) / 2, Twips::Width(opening),
+                      Twips::Height(opening));
     // Show runs the form's load first.
     opening->Form_Load();
     if (opening->Unloaded)

@@ -216,14 +216,24 @@ void frmNono::BuildControls()
 
 void frmNono::PlaceIdleControls()
 {
+    // The opening picture at the top left, its hint and answer under it, the
+    // instruction label and the Start button to the right.
     const double scale = Shared.ScreenScale;
-    const double startTop = Twips::ControlTop(cmdStart);
-    const double side = 1500 * scale;
-    Twips::PlaceControl(imgSnake, Shared.GridLeft + 220 * scale, startTop - side - 150 * scale, side, side);
-    const double textTop = startTop + 40 * scale;
+    const double left = Shared.GridLeft + 150 * scale;
+    const double top = 150 * scale;
+    const double side = 1300 * scale;
     const double textHeight = 300 * scale;
-    Twips::PlaceControl(lblIdleHint, Shared.GridLeft + 220 * scale, textTop, 2000 * scale, textHeight);
-    Twips::PlaceControl(lblIdleAnswer, Shared.GridLeft + 220 * scale, textTop + textHeight, 2000 * scale, textHeight);
+    Twips::PlaceControl(imgSnake, left, top, side, side);
+    Twips::PlaceControl(lblIdleHint, left, top + side + 80 * scale, 2000 * scale, textHeight);
+    Twips::PlaceControl(lblIdleAnswer, left, top + side + 80 * scale + textHeight, 2000 * scale, textHeight);
+    for (QLabel* label : {lblIdleHint, lblIdleAnswer}) {
+        QFont font = label->font();
+        font.setPointSizeF(Shared.FormFontSize);
+        label->setFont(font);
+    }
+    QFont small = lblComent->font();
+    small.setPointSizeF(Shared.SmallLabelFontSize * 1.5);
+    lblComent->setFont(small);
 }
 
 void frmNono::ShowSettingsInMenus()

@@ -150,6 +150,8 @@ public:
     // Places the opening picture and its texts relative to the Start button.
     void PlaceIdleControls();
 
+    // A twips rectangle of the surface in the canvas's pixels, with a margin.
+    QRect PixelRect(double x, double y, double width, double height) const;
     // The form's bounds in twips (outer), and its inner size.
     double FormLeft() const;
     double FormTop() const;
@@ -160,6 +162,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+    // Solver runs (frmNono_Solve.cpp): the solver on the loaded board, with
+    // this form drawing its marks.
+    void AutoSolve();
+    // The end message after a solver run ("Pc" and "Check").
+    void ShowEndMessage(QString result, const QString& errorText, const QString& startText, const QString& endText);
 
 private:
     void RunPc();

@@ -241,14 +241,7 @@ void frmNono::PrintClock(const PlayClock::Display& display)
 
 void frmNono::RefreshArea(double x, double y, double width, double height)
 {
-    const double tppX = surface.TwipsPerPixelX();
-    const double tppY = surface.TwipsPerPixelY();
-    canvas->update(QRect(static_cast<int>(x / tppX) - 1, static_cast<int>(y / tppY) - 1,
-                         static_cast<int>(width / tppX) + 3, static_cast<int>(height / tppY) + 3));
+    canvas->update(PixelRect(x, y, width, height));
 }
-
-void frmNono::RunPc() {}
-
-void frmNono::RunCheck() {}
 
 } // namespace velin

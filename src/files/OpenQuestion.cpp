@@ -30,6 +30,7 @@ void frmNono::MenuFileOpen_Click()
         fileSel.ConfigureForQuestion();
         if (check)
             fileSel.ConfigureForBatchFirst();
+        fileSel.CentreOn(this);
         // Straight onto the file list when the folder holds a "nono" set,
         // onto the folder list otherwise.
         const QListWidgetItem* first = fileSel.filFile->item(0);

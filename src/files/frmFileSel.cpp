@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStorageInfo>
+#include <algorithm>
 
 namespace velin {
 
@@ -267,6 +268,18 @@ void frmFileSel::ConfigureForBatchFirst()
     setUnderline(lblTitleName, false);
     setLabelColour(lblTitleName, "#008000");
     lblTitleName->setText(QStringLiteral("開始ファイル名の指定"));
+}
+
+void frmFileSel::CentreOn(const QWidget* owner)
+{
+    const Screen& screen = Platform::screen();
+    const double w = Twips::Width(this);
+    const double h = Twips::Height(this);
+    const double left =
+        std::clamp(Twips::Left(owner) + (Twips::Width(owner) - w) / 2, 0.0, std::max(0.0, screen.WidthTwips() - w));
+    const double top =
+        std::clamp(Twips::Top(owner) + (Twips::Height(owner) - h) / 2, 0.0, std::max(0.0, screen.HeightTwips() - h));
+    Twips::MoveWindow(this, left, top, w, h);
 }
 
 void frmFileSel::PointToList(QWidget* list)

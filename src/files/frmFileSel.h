@@ -66,6 +66,8 @@ public:
     void CmdCancel_Click();
     void cmdSoundStop_Click();
 
+    // Puts the form in the middle of `owner`, inside the screen.
+    void CentreOn(const QWidget* owner);
     // Pointer guidance onto the control to be used next.
     void PointToList(QWidget* list);
     void PointToOk();
