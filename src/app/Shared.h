@@ -3,6 +3,8 @@
 // loaded question's values, the layout values fixed at startup, the folders,
 // the modes and the flags that one form sets before showing another and reads
 // after it hides. One instance, `Shared`, lives for the whole run.
+#include "board/BoardModel.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -118,10 +120,5 @@ struct ProgramValues : SettingsRecord, QuestionValues, LayoutValues {
 };
 
 inline ProgramValues Shared;
-
-// Cell codes of the board.
-inline constexpr int16_t kUndecided = 0;
-inline constexpr int16_t kBlank = 1;
-inline constexpr int16_t kFilled = 2;
 
 }  // namespace velin

@@ -7,6 +7,11 @@
 namespace velin {
 
 inline constexpr int kMaxLine = 60;
+
+// Cell codes of the board.
+inline constexpr int16_t kUndecided = 0;
+inline constexpr int16_t kBlank = 1;
+inline constexpr int16_t kFilled = 2;
 using Grid61 = std::array<std::array<int16_t, kMaxLine + 1>, kMaxLine + 1>;
 
 struct BoardModel {
