@@ -79,7 +79,7 @@ bool frmNono::LoadQuestion()
     if (loaded)
         DrawQuestion();
 
-    if (Shared.SolveMode == QLatin1String("Check") && cmdStart->text() == QLatin1String("開 始"))
+    if (Shared.SolveMode == QLatin1String("Check") && cmdStart->text() == QStringLiteral("開 始"))
         ShowBatchFileName();
     cmdStart->setVisible(true);
     if (!Shared.JobMode.isEmpty() && Shared.JobMode != QLatin1String("Reference_Ok")) {

@@ -381,7 +381,7 @@ void frmFileSel::lstFile_Click()
 {
     const QListWidgetItem* item = lstFile->currentItem();
     const QString name = item ? item->text() : QString();
-    if (name == QLatin1String("Soundなし"))
+    if (name == QStringLiteral("Soundなし"))
         txtFileName[0]->setText(name);
     else
         txtFileName[0]->setText(Paths::AddDirSep(dirPath_) + name);

@@ -87,6 +87,11 @@ SolveOutcome AutoSolve(BoardModel& model, int rowCount, int columnCount, SolverH
         // during the rows pass still sees its (complete) columns once.
         if (AllLinesComplete(model, rowCount, columnCount))
             break;
+        // A puzzle of fewer than four rows and four columns never reaches
+        // the events of every fourth line; without these its Stop could
+        // never arrive while it cycles.
+        if (rowCount < 4 && columnCount < 4)
+            host.ProcessEvents();
         host.CycleFinished(solver.CellsDecided() - decidedBefore);
         if (host.StopRequested()) {
             outcome.stopped = true;

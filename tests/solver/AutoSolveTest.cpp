@@ -166,6 +166,17 @@ TEST(AutoSolve, StopEndsTheRunAfterTheLineInHandKeepingCellsAndMarkers)
     EXPECT_TRUE(AllLinesComplete(*puzzle.model, puzzle.rows, puzzle.columns));
 }
 
+TEST(AutoSolve, ASmallPuzzleThatNeedsGuessingStillHearsTheStop)
+{
+    // Two rows and two columns: no fourth line, so the events come once a cycle.
+    Puzzle puzzle = MakePuzzle({{1}, {1}}, {{1}, {1}});
+    RecordingHost host;
+    host.stopAtEvents = 1;
+    const SolveOutcome outcome = AutoSolve(*puzzle.model, 2, 2, host);
+    EXPECT_TRUE(outcome.stopped);
+    EXPECT_EQ(outcome.cycles, 1);
+}
+
 TEST(AutoSolve, APuzzleThatNeedsGuessingCyclesUntilStopped)
 {
     // Two solutions (the diagonals): no line can be advanced.
