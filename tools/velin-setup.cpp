@@ -28,8 +28,18 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "velin-setup: cannot read %s\n", qPrintable(args.at(1)));
         return 1;
     }
+    // The settings file keeps the folder in code page 932 as one item of a
+    // comma-separated line: a folder that cannot be written so would come
+    // back damaged.
+    const QString folder = args.at(2);
+    const QByteArray encoded = velin::AnsiText::Encode(folder);
+    if (folder.contains(u',') || folder.contains(u'"') || velin::AnsiText::Decode(encoded) != folder) {
+        std::fprintf(stderr, "velin-setup: the data folder %s cannot be kept in the settings file\n",
+                     qPrintable(folder));
+        return 1;
+    }
     QString text = QString::fromUtf8(in.readAll());
-    text.replace(QStringLiteral("@DATA@"), args.at(2));
+    text.replace(QStringLiteral("@DATA@"), folder);
     QStringList lines = text.split(u'\n');
     for (QString& line : lines)
         if (line.endsWith(u'\r'))

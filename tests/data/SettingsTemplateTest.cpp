@@ -94,3 +94,26 @@ TEST(DefaultSettings, GameWritesItBackUnchanged)
     rewritten[2] = written[2];
     EXPECT_EQ(rewritten, written);
 }
+
+TEST(DefaultSettings, SetupRefusesAFolderTheFileCannotHoldAndNeverOverwrites)
+{
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("velin.ini"));
+    for (const QString& folder : {QStringLiteral("/home/a,b/velin/"), QStringLiteral("/home/josé/velin/")}) {
+        QProcess setup;
+        setup.start(QStringLiteral(VELIN_SETUP), {kData + QStringLiteral("/velin.ini.in"), folder, output});
+        ASSERT_TRUE(setup.waitForFinished(30000));
+        EXPECT_EQ(setup.exitCode(), 1) << folder.toStdString();
+        EXPECT_FALSE(QFile::exists(output));
+    }
+    // A user's own file is left as it is.
+    QFile mine(output);
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write("mine");
+    mine.close();
+    QProcess setup;
+    setup.start(QStringLiteral(VELIN_SETUP), {kData + QStringLiteral("/velin.ini.in"), kData + QStringLiteral("/"), output});
+    ASSERT_TRUE(setup.waitForFinished(30000));
+    EXPECT_EQ(setup.exitCode(), 0);
+    EXPECT_EQ(Bytes(output), QByteArray("mine"));
+}
