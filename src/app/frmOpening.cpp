@@ -261,6 +261,10 @@ void NonoForm_Ini()
         Twips::MoveWindow(&board, board.FormLeft(), board.FormTop(), board.FormWidth(),
                           board.FormHeight() + (h1 - h2) * 1.5);
 
+    // The idle board waits in the middle of the screen.
+    Twips::MoveWindow(&board, (screen.WidthTwips() - board.FormWidth()) / 2,
+                      (screen.HeightTwips() - board.FormHeight()) / 2, board.FormWidth(), board.FormHeight());
+
     QFont font = board.cmdStart->font();
     font.setPointSizeF(font.pointSizeF() * Shared.ButtonFontScale);
     board.cmdStart->setFont(font);
