@@ -335,10 +335,33 @@ public:
 
     // ======== Scans 10 to 21: members (EndPatternScans10to21.cpp) ========
     // (add here)
+    // OverlapInSegment with a clue range and a cell range each given in pass
+    // order (k1 .. k1 + d, E .. last); a clue range empty in the pass
+    // direction marks nothing.
+    void OverlapInPass(int clueA, int clueB, int cellA, int cellB);
+    // pos, or F when pos lies beyond F in the pass direction.
+    int CutToWindow(int pos) const;
+    // The number of consecutive open clues equal to 1 from k1 towards kF;
+    // allOnes tells whether every open clue is 1.
+    int LeadingOnes(bool& allOnes) const;
+    // True when every open clue after k1 (towards kF) is longer than room.
+    bool NoClueAfterFirstFits(int room) const;
     // ======== end of scans 10 to 21 ========
 
     // ======== Later groups: members (LaterGroups.cpp) ========
     // (add here)
+    // The open clues plus one gap between each two, taken by the third group
+    // before its rules 3b and 3c (rule 3h reads it).
+    int OpenClueTotal = 0;
+    // For rules 3b and 3c, in the pass notation: start = the first position
+    // where c1 fits (0 when none), firstFilled = the first filled cell from E
+    // (0 when none); true when c1 must cover firstFilled.
+    bool FirstClueCovers(int& start, int& firstFilled) const;
+    // Decided cells of the current line.
+    int DecidedInLine() const;
+    // Per pass direction (rows, columns) and line: the decided cells + 1 when
+    // rule 3i last left the line at its fixpoint (0: never in this run).
+    int16_t rule3iSeen_[2][kMaxLine + 1] = {};
     // ======== end of later groups ========
 
 private:
