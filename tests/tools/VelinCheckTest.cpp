@@ -18,17 +18,17 @@ QString WriteQuestion(const QTemporaryDir& dir, const QString& name, const QStri
     return path;
 }
 
-struct Run {
+struct CheckRun {
     int exitCode = -1;
     QStringList lines;
 };
 
-Run Check(const QStringList& arguments)
+CheckRun Check(const QStringList& arguments)
 {
     QProcess process;
     process.start(QStringLiteral(VELIN_CHECK), arguments);
     process.waitForFinished(60000);
-    Run run;
+    CheckRun run;
     run.exitCode = process.exitCode();
     run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     return run;
@@ -52,7 +52,7 @@ TEST(VelinCheck, ReportsEachFileAndExitsWithTheWorstStatus)
     const QString unreadable = dir.filePath(QStringLiteral("broken.dat"));
     velin::AnsiText::WriteLines(unreadable, {QStringLiteral("only a title")});
 
-    Run run = Check({solved});
+    CheckRun run = Check({solved});
     EXPECT_EQ(run.exitCode, 0);
     ASSERT_EQ(run.lines.size(), 1);
     QStringList fields = run.lines[0].split(u'\t');
@@ -78,7 +78,7 @@ TEST(VelinCheck, GridShowsTheFinalBoard)
 {
     QTemporaryDir dir;
     const QString stalled = WriteQuestion(dir, QStringLiteral("corner.dat"), {"1", "0"}, {"1", "0"});
-    const Run run = Check({QStringLiteral("--grid"), stalled});
+    const CheckRun run = Check({QStringLiteral("--grid"), stalled});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.lines.mid(1), (QStringList{"#.", ".."}));
 }
