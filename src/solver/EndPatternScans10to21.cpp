@@ -4,8 +4,9 @@
 // direction d and keeps the previous cell's code (prev, blank before E) and
 // the current one (cur). Positions are never 0, so 0 stands for "unset".
 // The positions a scan names in common with the other scans (S, fs, nf, fe,
-// f1s, f1e, P, Q) are the solver's members and keep their values between
-// scans; everything else a scan keeps is its own and starts afresh.
+// f1s, P, Q) are the solver's members and keep their values between scans;
+// a scan sets only those it keeps. Everything else a scan keeps is its own
+// and starts afresh.
 #include "app/Shared.h"
 #include "solver/LineSolver.h"
 
@@ -196,10 +197,11 @@ void LineSolver::Scan12()
 // Two shapes of the first segment (which ends at a blank or at F):
 // with c1 = c2, one stretch closing the segment is a whole run of that
 // length; with c1 > c2 = c3, two stretches spanning exactly c1 of which the
-// second has c2's length leave nothing after them in the segment, provided
-// no clue that could come next fits in the cells left after them (the pair
-// may be c2 and c3, or later clues, with more to follow; at F the segment's
-// last cell is F itself).
+// second has c2's length leave nothing after them in the segment. That holds
+// only when the second stretch is too near E for c4 (a longer later clue
+// could run on past it) and no clue that could come next fits in the cells
+// left after it (the pair may be c2 and c3 with c4 to follow; at F the
+// segment's last cell is F itself).
 bool LineSolver::NoClueAfterFirstFits(int room) const
 {
     for (int k = k1 + d; dist(k, kF) >= 0; k += d)
@@ -220,10 +222,8 @@ void LineSolver::Scan13()
         }
         if (prev == kFilled && cur != kFilled) {
             fe = pos;
-            if (nf == 1) {
+            if (nf == 1)
                 f1s = fs;
-                f1e = fe;
-            }
         }
         const bool atF = pos == F && cur != kBlank;
         if ((prev != kBlank && cur == kBlank) || atF) {
@@ -234,7 +234,8 @@ void LineSolver::Scan13()
                 MarkFilled(fe - c1 * d, fs);
             }
             if (nf == 2 && c1 > c2 && c2 == c3 && c1 + c2 >= dist(E, f1s) && dist(f1s, fe) == c1 &&
-                dist(fs, fe) == c2 && NoClueAfterFirstFits(dist(fe, b) - (atF ? 0 : 1))) {
+                dist(fs, fe) == c2 && dist(E, fs) < c1 + c2 + c3 + 3 &&
+                NoClueAfterFirstFits(dist(fe, b) - (atF ? 0 : 1))) {
                 RuleScope scope(*this, "scan13.b");
                 MarkBlank(fe, b);
             }

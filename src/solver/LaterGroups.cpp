@@ -71,6 +71,11 @@ void LineSolver::Rule2a()
                 sum += cur;
                 if (cur < dist(s, a) && s == base + (cur + 1) * d)
                     return;
+                // The stretch may still belong to the clue matched last (prevc
+                // here), whose run can reach past its stretch: asked before
+                // the walk passes on to a later clue, not only where it stops.
+                if (k == kc && sp != 0 && dist(sp, s) <= prevc - 1)
+                    return;
                 if (sum < dist(base, s)) {
                     sum += 1;
                     mx = std::max(mx, cur);
@@ -646,18 +651,81 @@ int LineSolver::DecidedInLine() const
     return decided;
 }
 
-// Rule 3i: the complete deduction over the window. With the open clues
-// FirstOpenClue..LastOpenClue placed in WindowStart..WindowEnd (the cells
-// outside are decided and hold the other clues), before[j][i] tells whether
-// the first j open clues fit the first i cells of the window and after[j][i]
-// whether the open clues from j on fit the cells from i on; a cell can be
-// blank when some j has both sides fitting around it, and filled when some
-// clue has a start covering it that both sides allow.
+// ---- Rule 3i: the complete deduction over the window -----------------------
+//
+// The window has at most 60 cells, so each set of positions is one 64-bit
+// word: bit i of a cell set stands for window cell i (WindowStart + i), and
+// bit i of a "prefix" set for the first i cells (0 .. i - 1).
+
+namespace {
+
+using Bits = uint64_t;
+
+Bits Bit(int i)
+{
+    return Bits{1} << i;
+}
+
+// The positions reachable from `seeds` by steps from i to i + 1 allowed where
+// `allowed` has bit i: an addition carries each seed through a run of allowed
+// bits and one bit past it.
+Bits Spread(Bits seeds, Bits allowed)
+{
+    const Bits moving = seeds & allowed;
+    return seeds | ((allowed + moving) ^ allowed ^ moving);
+}
+
+// Bits 0 .. n of x in reverse order (bit i goes to bit n - i).
+Bits Reverse(Bits x, int n)
+{
+    x = ((x >> 1) & 0x5555555555555555ULL) | ((x & 0x5555555555555555ULL) << 1);
+    x = ((x >> 2) & 0x3333333333333333ULL) | ((x & 0x3333333333333333ULL) << 2);
+    x = ((x >> 4) & 0x0F0F0F0F0F0F0F0FULL) | ((x & 0x0F0F0F0F0F0F0F0FULL) << 4);
+    x = ((x >> 8) & 0x00FF00FF00FF00FFULL) | ((x & 0x00FF00FF00FF00FFULL) << 8);
+    x = ((x >> 16) & 0x0000FFFF0000FFFFULL) | ((x & 0x0000FFFF0000FFFFULL) << 16);
+    x = (x >> 32) | (x << 32);
+    return x >> (63 - n);
+}
+
+// The cells p for which the c cells p .. p + c - 1 are all in `open`.
+Bits RoomFor(Bits open, int c)
+{
+    Bits starts = open;
+    for (int t = 1; t < c; ++t)
+        starts &= open >> t;
+    return starts;
+}
+
+// fits[j], j = 0 .. count: the prefixes i of the window (cells 0 .. i - 1)
+// that can hold the first j clues with every filled cell among them covered;
+// the cells are given by their non-blank and non-filled sets.
+void PrefixFits(const int* clue, int count, Bits nonBlank, Bits nonFilled, Bits* fits)
+{
+    fits[0] = Spread(Bit(0), nonFilled);
+    for (int j = 1; j <= count; ++j) {
+        const int c = clue[j - 1];
+        // Where clue j - 1 may start: after a gap that may be blank, with the
+        // clues before it fitting in front of the gap (or at cell 0 for the
+        // first clue).
+        const Bits canStart = ((fits[j - 1] & nonFilled) << 1) | (j == 1 ? Bit(0) : 0);
+        fits[j] = Spread((RoomFor(nonBlank, c) & canStart) << c, nonFilled);
+    }
+}
+
+} // namespace
+
+// Rule 3i: the complete deduction over the window. The open clues lie in the
+// window (the cells outside it are decided and hold the other clues). For
+// each j, before[j] tells which prefixes of the window can hold the first j
+// open clues and after[j] which suffixes can hold the rest; a cell can be
+// blank when some j fits on both sides of it, and filled when some clue has
+// a start covering it that both sides allow. Every undecided cell that can
+// be only one of the two is marked so.
 void LineSolver::Rule3i()
 {
     const int length = WindowEnd - WindowStart + 1;
     int count = LastOpenClue - FirstOpenClue + 1;
-    if (length < 1 || count < 0 || count > kMaxLine)
+    if (length < 1 || length > kMaxLine || count < 0 || count > kMaxLine)
         return;
     if (count == 1 && Clue(FirstOpenClue) == 0)
         count = 0;
@@ -665,88 +733,74 @@ void LineSolver::Rule3i()
     // Nothing in the line changed since 3i left it at the fixpoint: the same
     // cells give the same verdict.
     const int decided = DecidedInLine();
-    int16_t& seen = rule3iSeen_[passDirection_ == kRowsPass ? 0 : 1][line_];
+    int16_t& seen = Rule3iSeen[passDirection_ == kRowsPass ? 0 : 1][line_];
     if (seen == decided + 1)
         return;
 
-    auto cell = [this](int i) { return Cell(WindowStart + i); };
+    const Bits cells = Bit(length) - 1;
+    Bits filled = 0;
+    Bits blank = 0;
+    Bits filledReversed = 0;
+    Bits blankReversed = 0;
+    for (int i = 0; i < length; ++i) {
+        const int code = Cell(WindowStart + i);
+        if (code == kFilled) {
+            filled |= Bit(i);
+            filledReversed |= Bit(length - 1 - i);
+        } else if (code == kBlank) {
+            blank |= Bit(i);
+            blankReversed |= Bit(length - 1 - i);
+        }
+    }
     int clue[kMaxLine + 1];
-    for (int j = 0; j < count; ++j)
+    int clueReversed[kMaxLine + 1];
+    for (int j = 0; j < count; ++j) {
         clue[j] = Clue(FirstOpenClue + j);
-    // blanks[i] = blank cells among the first i cells of the window.
-    int blanks[kMaxLine + 2];
-    blanks[0] = 0;
-    for (int i = 0; i < length; ++i)
-        blanks[i + 1] = blanks[i] + (cell(i) == kBlank ? 1 : 0);
-    auto noBlank = [&](int from, int to) { return blanks[to + 1] - blanks[from] == 0; };
+        clueReversed[count - 1 - j] = clue[j];
+        if (clue[j] < 1 || clue[j] > length)
+            return; // cannot be placed: the line contradicts its clues
+    }
 
-    bool before[kMaxLine + 2][kMaxLine + 2];
-    bool after[kMaxLine + 2][kMaxLine + 2];
-    for (int j = 0; j <= count; ++j) {
-        for (int i = 0; i <= length; ++i) {
-            bool ok;
-            if (i == 0) {
-                ok = j == 0;
-            } else {
-                ok = cell(i - 1) != kFilled && before[j][i - 1];
-                if (!ok && j > 0) {
-                    const int c = clue[j - 1];
-                    const int s = i - c; // the clue's first cell
-                    if (s >= 0 && noBlank(s, i - 1))
-                        ok = s == 0 ? j == 1 : cell(s - 1) != kFilled && before[j - 1][s - 1];
-                }
-            }
-            before[j][i] = ok;
-        }
-    }
-    for (int j = count; j >= 0; --j) {
-        for (int i = length; i >= 0; --i) {
-            bool ok;
-            if (i == length) {
-                ok = j == count;
-            } else {
-                ok = cell(i) != kFilled && after[j][i + 1];
-                if (!ok && j < count) {
-                    const int c = clue[j];
-                    const int e = i + c; // the cell after the clue
-                    if (e <= length && noBlank(i, e - 1))
-                        ok = e == length ? j == count - 1 : cell(e) != kFilled && after[j + 1][e + 1];
-                }
-            }
-            after[j][i] = ok;
-        }
-    }
-    if (!after[0][0])
+    Bits before[kMaxLine + 2];
+    Bits beforeReversed[kMaxLine + 2];
+    PrefixFits(clue, count, cells & ~blank, cells & ~filled, before);
+    PrefixFits(clueReversed, count, cells & ~blankReversed, cells & ~filledReversed, beforeReversed);
+    if (!(before[count] & Bit(length)))
         return; // the decided cells contradict the clues: nothing is forced
 
-    int cover[kMaxLine + 2] = {};
+    // after[j]: the positions i from which cells i .. length - 1 can hold the
+    // open clues j .. count - 1, read off the reversed line.
+    Bits after[kMaxLine + 2];
+    for (int j = 0; j <= count; ++j)
+        after[j] = Reverse(beforeReversed[count - j], length);
+
+    const Bits nonFilled = cells & ~filled;
+    Bits canBlank = 0;
+    Bits canFill = 0;
+    for (int j = 0; j <= count; ++j)
+        canBlank |= before[j] & (after[j] >> 1);
+    canBlank &= nonFilled;
     for (int j = 0; j < count; ++j) {
         const int c = clue[j];
-        for (int s = 0; s + c <= length; ++s) {
-            const int e = s + c;
-            if (!noBlank(s, e - 1))
-                continue;
-            const bool left = s == 0 ? j == 0 : cell(s - 1) != kFilled && before[j][s - 1];
-            const bool right = e == length ? j == count - 1 : cell(e) != kFilled && after[j + 1][e + 1];
-            if (left && right) {
-                ++cover[s];
-                --cover[e];
-            }
-        }
+        const Bits leftFits = ((before[j] & nonFilled) << 1) | (j == 0 ? Bit(0) : 0);
+        // After the clue: a gap that may be blank and the rest fitting, or
+        // the window's end for the last clue.
+        const Bits rightFits = ((nonFilled & (after[j + 1] >> 1)) | (j == count - 1 ? Bit(length) : 0)) >> c;
+        Bits starts = RoomFor(cells & ~blank, c) & leftFits & rightFits;
+        for (int t = 0; t < c && starts; ++t)
+            canFill |= starts << t;
     }
-    int running = 0;
+
     bool open = false;
     for (int i = 0; i < length; ++i) {
-        running += cover[i];
-        if (cell(i) != kUndecided)
+        if (Cell(WindowStart + i) != kUndecided)
             continue;
-        bool canBlank = false;
-        for (int j = 0; j <= count && !canBlank; ++j)
-            canBlank = before[j][i] && after[j][i + 1];
+        const bool fill = canFill & Bit(i);
+        const bool empty = canBlank & Bit(i);
         const int pos = WindowStart + i;
-        if (running > 0 && !canBlank)
+        if (fill && !empty)
             MarkFilled(pos, pos);
-        else if (running == 0 && canBlank)
+        else if (empty && !fill)
             MarkBlank(pos, pos);
         else
             open = true;

@@ -361,7 +361,7 @@ public:
     int DecidedInLine() const;
     // Per pass direction (rows, columns) and line: the decided cells + 1 when
     // rule 3i last left the line at its fixpoint (0: never in this run).
-    int16_t rule3iSeen_[2][kMaxLine + 1] = {};
+    int16_t Rule3iSeen[2][kMaxLine + 1] = {};
     // ======== end of later groups ========
 
 private:
