@@ -214,7 +214,10 @@ std::vector<std::string> RuleViolations(RuleFamily family, Rule rule, uint32_t s
     return check.violations;
 }
 
-// A larger count when VELIN_RULE_FUZZ_SCALE is set, for a long search.
+// For a long search by hand: VELIN_RULE_FUZZ_SCALE=n multiplies the number of
+// random lines (and the scans' check prints the marks of each rule, so that a
+// rule that never fires shows), VELIN_RULE_FUZZ_LONG=1 adds lines of up to 60
+// cells to the scans' check.
 int Scaled(int lines)
 {
     const char* scale = std::getenv("VELIN_RULE_FUZZ_SCALE");
