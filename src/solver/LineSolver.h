@@ -330,6 +330,8 @@ public:
     void OverlapAscending(int clueA, int clueB, int cellA, int cellB);
     // How many open clues equal `value`.
     int OpenCluesEqualTo(int value) const;
+    // True when two neighbouring open clues both equal LargestClue.
+    bool LargestCluesAdjacent() const;
     // (add here)
     // ======== end of scans 1 to 9 ========
 
