@@ -1,8 +1,9 @@
 #pragma once
-// A complete line solver for the tests, written apart from the game's rules:
-// it finds every cell that has the same value in all placements of the clues
-// that agree with the cells already decided. The soundness tests hold the
-// game's solver against it.
+// The complete line solver, as the solver tests use it: every cell that has
+// the same value in all placements of the clues that agree with the cells
+// already decided. It is the one that vouches for the default puzzles
+// (tools/LineLogic.h), written apart from the game's rules; the soundness
+// tests hold the game's solver against it.
 #include <string>
 #include <vector>
 
