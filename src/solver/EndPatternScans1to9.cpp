@@ -573,7 +573,10 @@ void LineSolver::Scan6()
                 H = {S, b, 0};
                 st[E_] = (dist(fs, fe) == c2 && nf == 1) ? 1 : kRetired;
             } else {
-                if (dist(fs, fe) == lmax && nf == 2 && fe == b) {
+                // c3 lies between the c2 stretch and the largest run: in the
+                // first segment only when the second has no room for it
+                // before that run (dist(S, fs) <= c3).
+                if (dist(fs, fe) == lmax && nf == 2 && fe == b && dist(S, fs) <= c3) {
                     RuleScope scope(*this, "scan6.E");
                     MarkBlank(f1s - d, f1e);
                     MarkFilled(f1s - (c1 + 1) * d, H.start + (c1 - 1) * d);
@@ -1272,8 +1275,11 @@ void LineSolver::Scan9()
                 dOneStretchFirst = nf == 1;
                 st[D] = (seg >= c1 && nf <= 1 && c1 + c2 >= seg) ? 1 : kRetired;
             } else {
+                // With an empty first segment c1 may lie here instead, over
+                // both stretches, unless they span more than c1.
                 const int wanted = dOneStretchFirst ? 3 : 2;
-                if (nf == wanted && dist(fs, fe) == c3 && seg <= c2 + c3 + c4 && c1 < c4 && b == fe) {
+                if (nf == wanted && dist(fs, fe) == c3 && seg <= c2 + c3 + c4 && c1 < c4 && b == fe &&
+                    (dOneStretchFirst || c1 < dist(f1s, fe))) {
                     RuleScope scope(*this, "scan9.D");
                     MarkBlank(fs - d, fs - d);
                 }
