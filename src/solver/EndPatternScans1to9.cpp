@@ -700,6 +700,9 @@ void LineSolver::Scan7()
     for (int k = k1 + d; dist(k, kF) > 0; k += d)
         if (Clue(k) > lmin && Clue(k) < l2)
             noMiddleClueBetween = false;
+    // Rule a's clue conditions; b, c and d fire only before the first
+    // segment end (while A is in state 0).
+    const bool ruleACanFire = nmax == 1 && l2 == Clue(imax - d);
     enum { A, B, C, D, E_, F_, G_, H_, I_, J, K, L, kRules };
     int st[kRules] = {};
     int kSegmentsOfC2 = 0;
@@ -729,8 +732,7 @@ void LineSolver::Scan7()
             // a: the second stretch is too long for L2 and the two span more
             // than the largest clue: the second is the largest clue's run,
             // and the first, within L2 of it, is the L2 clue just before.
-            if (nf == 2 && l2 == Clue(imax - d) && nmax == 1 && l2 < dist(fs, fe) && lmax < dist(f1s, fe) &&
-                dist(f1e, fs) <= l2) {
+            if (nf == 2 && ruleACanFire && l2 < dist(fs, fe) && lmax < dist(f1s, fe) && dist(f1e, fs) <= l2) {
                 RuleScope scope(*this, "scan7.a");
                 MarkFilled(fs - (l2 + 1) * d, f1s);
             }
@@ -960,9 +962,9 @@ void LineSolver::Scan7()
         }
 
         if (AllRetired(st, kRules)) {
-            // The stretch-end rule a keeps no state and looks at every
-            // second stretch, so the walk goes on while it may still fire.
-            if (nf >= 2)
+            // The stretch-end rule a keeps no state and looks at the second
+            // stretch, so the walk goes on while it may still fire.
+            if (!ruleACanFire || nf >= 2)
                 return;
         }
         prev = cur;
