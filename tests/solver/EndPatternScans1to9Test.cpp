@@ -466,7 +466,7 @@ TEST_P(ScanSoundness, DecidesOnlyForcedCellsOnDenseRandomLines)
 {
     const FamilyCase& param = GetParam();
     const PropertyReport report =
-        CheckScansOnRandomLines(param.families, Seed(7000 + param.families % 9973), Boards(60));
+        CheckScansOnRandomLines(param.families, Seed(7000 + param.families % 9973), Boards(120));
     EXPECT_TRUE(report.violations.empty()) << Join(report.violations);
     EXPECT_GT(report.lines, 0);
 }
