@@ -893,7 +893,8 @@ void LineSolver::Scan7()
             if (st[I_] < 3) {
                 st[I_] = c3 <= seg ? kRetired : st[I_] + 1;
             } else {
-                if (c1 < dist(fs, fe) && S == fs && c2 < dist(fs, fe)) {
+                // nf > 0: fs and fe are this scan's, not left by another.
+                if (nf > 0 && c1 < dist(fs, fe) && S == fs && c2 < dist(fs, fe)) {
                     RuleScope scope(*this, "scan7.I");
                     MarkFilled(fe, S + (c3 - 1) * d);
                 }

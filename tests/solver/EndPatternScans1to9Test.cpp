@@ -313,6 +313,8 @@ TEST(EndPatternScans, MendedRulesLeaveCellsThatAreNotForced)
         {"scan7.L", {RF::Scan7}, &L::Scan7, {1, 3, 3, 1, 3, 1}, ".?.?..?##.?.###.?..###.#..", 0, 11, '#', {}},
         // ... or the long stretch lay in an earlier segment.
         {"scan7.L", {RF::Scan7}, &L::Scan7, {2, 1, 2, 2, 2, 1}, "?..##.??.?.##??.?#.##..#..", 0, 7, '#', {}},
+        // fs and fe left by an earlier scan, on a line without a filled cell.
+        {"scan7.I", {RF::Scan7}, &L::Scan7, {1, 4, 1, 1}, "?????.?????.?.?.?.??", 0, 11, '#', {13, 11}},
         // c2 can start after f1e + c1 - 1, so the gap before fs is open.
         {"scan7.d", {RF::Scan7}, &L::Scan7, {7, 7, 6}, "?#??##?????#?#?#???????#?", 0, 17, '#', {}},
         // E .. b holds c1 .. c4 exactly, so the second stretch can be c4.
