@@ -373,10 +373,11 @@ void LineSolver::Scan3()
 
 // ---- Scan 4 -----------------------------------------------------------------
 
-// Four clues open: the first segment holds c1 (a filled cell, no room for
-// c1 and c2), empty segments too short for c2 are blank, and when what
-// follows the first segment Q long enough for c2 has no room for c2, c3 and
-// c4 together, c2 lies in Q.
+// Four clues open. The first segment holds c1 (it has a filled cell and no
+// room for c1 and c2); the empty segments after it that are too short for
+// c2 are blank; the first one long enough for c2 is Q. When the segments
+// after Q are too short for c2 and the last has no room for c2, c3 and c4
+// together, c2 lies in Q.
 void LineSolver::Scan4()
 {
     if (!(N == 3 && c1 > 1 && c2 > 1))
@@ -695,8 +696,9 @@ void LineSolver::Scan7()
     const int nmax = LargestClueCount;
     const int imax = LargestClueIndex;
 
-    bool noMiddleClueBetween = true; // for A: no clue strictly between k1
-                                     // and kF lies strictly between Lmin and L2
+    // For A: no clue strictly between k1 and kF lies strictly between Lmin
+    // and L2.
+    bool noMiddleClueBetween = true;
     for (int k = k1 + d; dist(k, kF) > 0; k += d)
         if (Clue(k) > lmin && Clue(k) < l2)
             noMiddleClueBetween = false;
