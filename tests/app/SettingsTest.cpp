@@ -105,7 +105,7 @@ TEST_F(SettingsTest, MissingOrDamagedFileEndsTheProgramWithoutWritingAnything)
         EXPECT_FALSE(ReadSettings());
         EXPECT_TRUE(fresh.ended);
         ASSERT_EQ(fresh.dialogs.Boxes().size(), 1u);
-        const auto& box = fresh.dialogs.Boxes().front();
+        const auto box = fresh.dialogs.Boxes().front();
         EXPECT_EQ(box.text, QStringLiteral("[velin.ini]の値が不正です。\n\n　　強制終了します！"));
         EXPECT_EQ(box.title, kReadTitle);
         EXPECT_EQ(box.icon, Dialogs::Icon::Exclamation);

@@ -72,7 +72,7 @@ TEST_F(Startup, FilesCheckFindsEachProbeNameAndNothingElse)
             EXPECT_TRUE(QFile::exists(form.OpeningFolder)) << qPrintable(form.OpeningFolder);
         } else {
             ASSERT_EQ(platform.dialogs.Boxes().size(), 1u);
-            const auto& box = platform.dialogs.Boxes()[0];
+            const auto box = platform.dialogs.Boxes()[0];
             EXPECT_EQ(box.title, QStringLiteral("問題・解答ファイル検索"));
             EXPECT_EQ(box.text, QStringLiteral("　問題・解答ファイルが不明です！\nフォルダーを再確認して下さい。"));
             EXPECT_EQ(box.icon, Dialogs::Icon::Exclamation);

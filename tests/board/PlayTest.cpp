@@ -117,7 +117,7 @@ TEST_F(Play, UnreadableQuestionKeepsTheBoard)
 
     EXPECT_FALSE(Load(bad));
     ASSERT_EQ(platform.dialogs.Boxes().size(), 1u);
-    const auto& box = platform.dialogs.Boxes()[0];
+    const auto box = platform.dialogs.Boxes()[0];
     EXPECT_EQ(box.text, QStringLiteral("'") + bad + QStringLiteral("' を読めません "));
     EXPECT_EQ(box.title, QStringLiteral("ファイル読込"));
     EXPECT_EQ(box.icon, Dialogs::Icon::Exclamation);
