@@ -12,7 +12,6 @@
 #include "platform/Surface.h"
 #include "platform/Twips.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
@@ -249,17 +248,9 @@ void NonoForm_Ini()
 
     // When the menu bar wraps onto a second line the client area shrinks;
     // make the form taller by half as much again so nothing is hidden.
-    board.menuOption->menuAction()->setVisible(false);
-    board.menuHelp->menuAction()->setVisible(false);
-    QApplication::processEvents();
-    const double h1 = board.ScaleHeight();
-    board.menuOption->menuAction()->setVisible(true);
-    board.menuHelp->menuAction()->setVisible(true);
-    QApplication::processEvents();
-    const double h2 = board.ScaleHeight();
-    if (h1 - h2 > 0)
+    if (const double wrap = board.MenuWrapHeight({board.menuOption, board.menuHelp}); wrap > 0)
         Twips::MoveWindow(&board, board.FormLeft(), board.FormTop(), board.FormWidth(),
-                          board.FormHeight() + (h1 - h2) * 1.5);
+                          board.FormHeight() + wrap * 1.5);
 
     // The idle board waits in the middle of the screen.
     Twips::MoveWindow(&board, (screen.WidthTwips() - board.FormWidth()) / 2,

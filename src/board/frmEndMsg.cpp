@@ -2,6 +2,7 @@
 
 #include "app/Shared.h"
 #include "board/frmNono.h"
+#include "platform/FormInstance.h"
 #include "platform/Platform.h"
 #include "platform/Screen.h"
 #include "platform/Surface.h"
@@ -13,25 +14,14 @@
 
 namespace velin {
 
-namespace {
-frmEndMsg*& theForm()
-{
-    static frmEndMsg* form = nullptr;
-    return form;
-}
-} // namespace
-
 frmEndMsg& EndMsgForm()
 {
-    if (!theForm())
-        theForm() = new frmEndMsg;
-    return *theForm();
+    return FormInstance<frmEndMsg>::Get();
 }
 
 void UnloadEndMsgForm()
 {
-    delete theForm();
-    theForm() = nullptr;
+    FormInstance<frmEndMsg>::Unload();
 }
 
 frmEndMsg::frmEndMsg(QWidget* parent) : QWidget(parent, Qt::Dialog)

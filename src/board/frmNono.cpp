@@ -6,6 +6,7 @@
 #include "board/BoardCanvas.h"
 #include "media/SoundPlayer.h"
 #include "platform/Dialogs.h"
+#include "platform/FormInstance.h"
 #include "platform/Platform.h"
 #include "platform/Screen.h"
 #include "platform/Twips.h"
@@ -23,30 +24,19 @@
 
 namespace velin {
 
-namespace {
-frmNono*& theForm()
-{
-    static frmNono* form = nullptr;
-    return form;
-}
-} // namespace
-
 frmNono& NonoForm()
 {
-    if (!theForm())
-        theForm() = new frmNono;
-    return *theForm();
+    return FormInstance<frmNono>::Get();
 }
 
 frmNono* NonoFormIfLoaded()
 {
-    return theForm();
+    return FormInstance<frmNono>::IfLoaded();
 }
 
 void UnloadNonoForm()
 {
-    delete theForm();
-    theForm() = nullptr;
+    FormInstance<frmNono>::Unload();
 }
 
 frmNono::frmNono(QWidget* parent)
@@ -79,8 +69,7 @@ frmNono::frmNono(QWidget* parent)
 
 frmNono::~frmNono()
 {
-    if (theForm() == this)
-        theForm() = nullptr;
+    FormInstance<frmNono>::Forget(this);
 }
 
 void frmNono::BuildMenus()

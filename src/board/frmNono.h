@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <initializer_list>
 
 class QAction;
 class QLabel;
@@ -145,6 +146,9 @@ public:
     // Pointer guidance: onto the menu bar, onto the middle of the Start button.
     void PointToMenuBar();
     void PointToStart();
+    // How much the inner height shrinks when these menus are shown, that is
+    // how much taller the menu bar grows when they make it wrap.
+    double MenuWrapHeight(std::initializer_list<QMenu*> menus);
     // Stretches the separator under the menu bar to the inner width.
     void Form_Resize();
     // Places the opening picture and its texts relative to the Start button.
@@ -177,7 +181,6 @@ private:
     void RefreshArea(double x, double y, double width, double height);
     void DrawQuestion();
     void HideIdleBoard();
-    void CompensateMenuWrap(QMenu* menu);
     void BuildMenus();
     void BuildControls();
 };

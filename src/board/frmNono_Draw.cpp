@@ -145,7 +145,8 @@ void frmNono::DrawQuestion()
     surface.Print(layout.X0, layout.Y1, QStringLiteral("難易度"));
 
     // 9. A menu bar that wraps onto a second line takes room from the board.
-    CompensateMenuWrap(menuHelp);
+    if (const double wrap = MenuWrapHeight({menuHelp}); wrap != 0)
+        Twips::MoveWindow(this, FormLeft(), FormTop(), FormWidth(), FormHeight() + wrap);
 
     // 10. The difficulty stars.
     surface.FontBold = false;
@@ -198,16 +199,16 @@ void frmNono::DrawQuestion()
     model.ClearCells(Shared.RowCount, Shared.ColumnCount);
 }
 
-void frmNono::CompensateMenuWrap(QMenu* menu)
+double frmNono::MenuWrapHeight(std::initializer_list<QMenu*> menus)
 {
-    menu->menuAction()->setVisible(false);
+    for (QMenu* menu : menus)
+        menu->menuAction()->setVisible(false);
     QApplication::processEvents();
-    const double h1 = ScaleHeight();
-    menu->menuAction()->setVisible(true);
+    const double without = ScaleHeight();
+    for (QMenu* menu : menus)
+        menu->menuAction()->setVisible(true);
     QApplication::processEvents();
-    const double h2 = ScaleHeight();
-    if (h1 != h2)
-        Twips::MoveWindow(this, FormLeft(), FormTop(), FormWidth(), FormHeight() + (h1 - h2));
+    return without - ScaleHeight();
 }
 
 void frmNono::ShowAnswer()

@@ -5,6 +5,7 @@
 #include "files/FileNames.h"
 #include "media/SoundPlayer.h"
 #include "platform/Dialogs.h"
+#include "platform/FormInstance.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/Screen.h"
@@ -28,12 +29,6 @@ namespace velin {
 
 namespace {
 
-frmFileSel*& theForm()
-{
-    static frmFileSel* form = nullptr;
-    return form;
-}
-
 void setLabelColour(QLabel* label, const char* rgb)
 {
     label->setStyleSheet(QStringLiteral("color: %1;").arg(QString::fromLatin1(rgb)));
@@ -54,20 +49,17 @@ const QString kModeCheck = QStringLiteral("確　認");
 
 frmFileSel& FileSelForm()
 {
-    if (!theForm())
-        theForm() = new frmFileSel;
-    return *theForm();
+    return FormInstance<frmFileSel>::Get();
 }
 
 frmFileSel* FileSelFormIfLoaded()
 {
-    return theForm();
+    return FormInstance<frmFileSel>::IfLoaded();
 }
 
 void UnloadFileSelForm()
 {
-    delete theForm();
-    theForm() = nullptr;
+    FormInstance<frmFileSel>::Unload();
 }
 
 frmFileSel::frmFileSel(QWidget* parent) : QWidget(parent, Qt::Dialog)
