@@ -32,8 +32,7 @@ int main(int argc, char** argv)
     // comma-separated line: a folder that cannot be written so would come
     // back damaged.
     const QString folder = args.at(2);
-    const QByteArray encoded = velin::AnsiText::Encode(folder);
-    if (folder.contains(u',') || folder.contains(u'"') || velin::AnsiText::Decode(encoded) != folder) {
+    if (folder.contains(u',') || folder.contains(u'"') || !velin::AnsiText::CanEncode(folder)) {
         std::fprintf(stderr, "velin-setup: the data folder %s cannot be kept in the settings file\n",
                      qPrintable(folder));
         return 1;

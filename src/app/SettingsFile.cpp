@@ -40,11 +40,6 @@ QString BooleanText(bool value)
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
-bool Encodable(const QString& text)
-{
-    return AnsiText::Decode(AnsiText::Encode(text)) == text;
-}
-
 // Lines 1 to 9 are read as comma-separated items, so a header or folder with
 // a comma is written in double quotes, which the reader strips again; left
 // bare, the rest of it would be taken for the next item and every later
@@ -242,7 +237,7 @@ bool Write(const QString& path, SettingsRecord& record, bool resetEmptySwitches)
         return false;
     const QStringList lines = Lines(record);
     for (const QString& line : lines)
-        if (line.contains(u'\r') || line.contains(u'\n') || !Encodable(line))
+        if (line.contains(u'\r') || line.contains(u'\n') || !AnsiText::CanEncode(line))
             return false;
     const bool written = AnsiText::WriteLines(path, lines);
     Paths::ForgetListings();

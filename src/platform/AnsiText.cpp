@@ -1,5 +1,9 @@
 #include "platform/AnsiText.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -23,6 +27,35 @@ QByteArray AnsiText::Encode(const QString& text)
     return encoder(text);
 }
 
+bool AnsiText::CanEncode(const QString& text)
+{
+    return Decode(Encode(text)) == text;
+}
+
+namespace {
+
+// QSaveFile writes to "NAME.XXXXXX" beside the target and renames it into
+// place. A process killed between the two leaves that file behind; such a
+// leftover is removed once it is old enough not to be another writer's
+// file in progress.
+void RemoveStaleTemporaries(const QString& path)
+{
+    const QFileInfo target(path);
+    QDir dir = target.dir();
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(QRegularExpression::escape(target.fileName()) +
+                                                                         QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QStringList names =
+        dir.entryList({target.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        const QFileInfo info(dir.filePath(name));
+        if (pattern.match(name).hasMatch() && !info.isSymLink() && info.lastModified().toUTC() < stale)
+            QFile::remove(info.filePath());
+    }
+}
+
+} // namespace
+
 bool AnsiText::WriteLines(const QString& path, const QStringList& lines)
 {
     QByteArray bytes;
@@ -30,10 +63,14 @@ bool AnsiText::WriteLines(const QString& path, const QStringList& lines)
         bytes += Encode(line);
         bytes += "\r\n";
     }
+    RemoveStaleTemporaries(path);
+    // Unbuffered, so that a write the disk refuses fails here: a buffered
+    // write would only fail inside commit(), which still renames the empty
+    // temporary file over the old one and reports success.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }
@@ -42,7 +79,7 @@ bool AnsiText::WriteLines(const QString& path, const QStringList& lines)
 
 AnsiReader::AnsiReader(const QString& path, qsizetype maxLineBytes) : file_(path), maxLineBytes_(maxLineBytes)
 {
-    open_ = !path.isEmpty() && file_.open(QIODevice::ReadOnly);
+    open_ = !path.isEmpty() && QFileInfo(path).isFile() && file_.open(QIODevice::ReadOnly);
     if (!open_)
         failed_ = true;
 }

@@ -16,6 +16,8 @@ public:
     // letting a damaged file eat memory.
     static constexpr qsizetype kDefaultMaxLineBytes = 1 << 20;
 
+    // Only regular files are opened: opening a FIFO or a device would block
+    // or read without end.
     explicit AnsiReader(const QString& path, qsizetype maxLineBytes = kDefaultMaxLineBytes);
 
     bool IsOpen() const { return open_; }
@@ -50,8 +52,14 @@ namespace AnsiText {
 
 QString Decode(const QByteArray& bytes);
 QByteArray Encode(const QString& text);
+// True when the text survives the code page unchanged; a character the code
+// page lacks would otherwise be written as "?" without a word.
+bool CanEncode(const QString& text);
 
-// Writes the lines, each followed by CR LF, replacing the file atomically.
+// Writes the lines, each followed by CR LF, replacing the file atomically:
+// on any failure (a full disk included) it returns false and the old file
+// stays as it was. Temporary files that an earlier writer left behind when it
+// was killed between writing and renaming are cleared on the way.
 bool WriteLines(const QString& path, const QStringList& lines);
 
 } // namespace AnsiText
