@@ -33,7 +33,7 @@ bool ReadSettings()
                                : QStringLiteral("[velin.ini]の値が不正です。\n\n");
     Platform::dialogs().MsgBox(reason + QStringLiteral("　　強制終了します！"), Dialogs::Buttons::Ok,
                                Dialogs::Icon::Exclamation, QStringLiteral("初期設定値読込"));
-    Platform::EndProgram();
+    Platform::EndProgram(1);
     return false;
 }
 

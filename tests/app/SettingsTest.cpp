@@ -104,6 +104,7 @@ TEST_F(SettingsTest, MissingOrDamagedFileEndsTheProgramWithoutWritingAnything)
 
         EXPECT_FALSE(ReadSettings());
         EXPECT_TRUE(fresh.ended);
+        EXPECT_EQ(fresh.endCode, 1) << "a forced end is a failure to the shell";
         ASSERT_EQ(fresh.dialogs.Boxes().size(), 1u);
         const auto box = fresh.dialogs.Boxes().front();
         EXPECT_EQ(box.text, QStringLiteral("[velin.ini]の値が不正です。\n\n　　強制終了します！"));
@@ -138,6 +139,7 @@ TEST_F(SettingsTest, MalformedNameHasItsOwnMessage)
     qputenv("XDG_CONFIG_HOME", (QStringLiteral("/tmp/") + QString(300, u'x')).toUtf8());
     EXPECT_FALSE(ReadSettings());
     EXPECT_TRUE(platform.ended);
+    EXPECT_EQ(platform.endCode, 1);
     ASSERT_EQ(platform.dialogs.Boxes().size(), 1u);
     EXPECT_EQ(platform.dialogs.Boxes().front().text, QStringLiteral("[velin.ini]を読めません。\n　　強制終了します！"));
     EXPECT_EQ(platform.dialogs.Boxes().front().title, kReadTitle);
