@@ -123,6 +123,10 @@ public:
     void AnswerCheck();
     // True while a person's clicks change cells.
     bool InputLive() const;
+    // True while a "Pc" or "Check" run is in progress. Nothing may start a
+    // second run or load another question under the running solver: Start
+    // and the commands that load a question do nothing until it has ended.
+    bool SolverRunning() const { return solverRunning_; }
     // Called with the question's path after a correct answer.
     std::function<void(const QString&)> onCleared;
 
@@ -174,6 +178,10 @@ protected:
     void ShowEndMessage(QString result, const QString& errorText, const QString& startText, const QString& endText);
 
 private:
+    bool solverRunning_ = false;
+    // Set while the batch itself loads its next file.
+    bool batchLoading_ = false;
+
     void RunPc();
     void RunCheck();
     void DrawMark(const CellInput::CellMark& mark);

@@ -58,6 +58,10 @@ bool frmNono::LoadQuestion()
 {
     if (Shared.QuestionPath.isEmpty())
         return false;
+    // The running solver owns the board until its run ends; only the batch
+    // loads its own next file.
+    if (solverRunning_ && !batchLoading_)
+        return false;
 
     bool loaded = true;
     if (Shared.JobMode != QLatin1String("Private")) {

@@ -63,6 +63,10 @@ bool frmNono::InputLive() const
 
 void frmNono::cmdStart_Click()
 {
+    // A load inside a batch shows Start again; pressed then, it would start
+    // a second solver inside the first, which Stop could no longer end.
+    if (solverRunning_)
+        return;
     cmdStart->hide();
     StopRequest.clear();
     MenuStop->setEnabled(true);
@@ -77,9 +81,17 @@ void frmNono::cmdStart_Click()
         Clock.Start(static_cast<int32_t>(Platform::clock().SecondsOfDay()));
         return;
     }
-    if (Shared.SolveMode == QLatin1String("Pc"))
+    const bool pc = Shared.SolveMode == QLatin1String("Pc");
+    if (!pc && Shared.SolveMode != QLatin1String("Check"))
+        return;
+    solverRunning_ = true;
+    struct RunEnds {
+        bool& running;
+        ~RunEnds() { running = false; }
+    } runEnds{solverRunning_};
+    if (pc)
         RunPc();
-    else if (Shared.SolveMode == QLatin1String("Check"))
+    else
         RunCheck();
 }
 

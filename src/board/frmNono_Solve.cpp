@@ -120,7 +120,11 @@ void frmNono::RunCheck()
             surface.FillStyle = Surface::FillTransparent;
             surface.FillColor = surface.BackColor;
             Shared.CellSize = Shared.BaseCellSize;
+            batchLoading_ = true;
             const bool loaded = LoadQuestion();
+            batchLoading_ = false;
+            // The load shows Start; the run goes on, so it stays hidden.
+            cmdStart->hide();
             surface.FillStyle = Surface::FillSolid;
             surface.FillColor = QBColor(2);
             if (!loaded) {

@@ -16,6 +16,8 @@ namespace velin {
 
 void frmNono::MenuFileOpen_Click()
 {
+    if (SolverRunning())
+        return;
     ResetPlay();
     Shared.InputSwitch = QStringLiteral("Off");
     MenuFilePrintForm->setEnabled(true);

@@ -3,6 +3,7 @@
 #include "platform/Surface.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -172,6 +173,53 @@ TEST_F(SolveMode, StopDuringABatchKeepsTheFileBeingSolved)
     EXPECT_EQ(Shared.CheckFileNo, 7);
     EXPECT_TRUE(Shared.QuestionState.isEmpty());
     EXPECT_FALSE(Board().cmdStart->isEnabled());
+}
+
+TEST_F(SolveMode, StartDuringABatchStartsNoSecondRunAndOneStopEndsIt)
+{
+    WriteBatch();
+    WriteClues(QStringLiteral("nono007.dat"), {"1", "1", "1", "1"}, {"1", "1", "1", "1"});
+    frmNono& b = Board();
+    bool startPressed = false;
+    bool startWasHidden = false;
+    int stops = 0;
+    auto* timer = new QTimer(&b);
+    timer->setInterval(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [&] {
+        if (!Shared.QuestionPath.endsWith(QLatin1String("nono007.dat")))
+            return;
+        if (!startPressed) {
+            startPressed = true;
+            startWasHidden = b.cmdStart->isHidden();
+            b.cmdStart_Click();
+            // A load attempted under the running solver is refused too.
+            const QString path = Shared.QuestionPath;
+            Shared.QuestionPath = questions.File(QStringLiteral("nono005.dat"));
+            EXPECT_FALSE(b.LoadQuestion());
+            Shared.QuestionPath = path;
+        } else if (stops < 3) {
+            ++stops;
+            b.MenuStop_Click();
+        }
+    });
+    timer->start();
+    b.cmdStart_Click();
+    timer->stop();
+
+    EXPECT_TRUE(startPressed);
+    EXPECT_TRUE(startWasHidden);
+    EXPECT_EQ(stops, 1) << "a second run was started inside the first";
+    EXPECT_FALSE(b.SolverRunning());
+    EXPECT_EQ(Shared.CheckFileNo, 7);
+
+    // No solver is left to mark the next question.
+    Shared.SolveMode = QStringLiteral("Man");
+    ASSERT_TRUE(Load(questions.File(QStringLiteral("nono005.dat"))));
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    for (int r = 0; r <= 5; ++r)
+        for (int c = 0; c <= 5; ++c)
+            EXPECT_EQ(b.model.Board[r][c], 0) << r << "," << c;
 }
 
 TEST_F(SolveMode, UnreadableBatchFileEndsTheBatch)
