@@ -17,13 +17,6 @@ namespace {
 constexpr int kMaxSide = 60;
 const QString kOpeningArt = QStringLiteral("opening.txt");
 
-// Texts go into a code page 932 file; one that does not survive the round
-// trip would reach the player garbled.
-bool FitsCodePage(const QString& text)
-{
-    return AnsiText::Decode(AnsiText::Encode(text)) == text;
-}
-
 bool Fail(QString& error, const QString& message)
 {
     error = message;
@@ -65,7 +58,7 @@ bool ReadHeader(const QStringList& lines, qsizetype& next, ArtPuzzle& p, QString
     if (!p.comment.isEmpty() && (p.comment.size() < 2 || p.comment.back().isDigit()))
         return Fail(error, QStringLiteral("comment: must be empty or at least two characters not ending with a digit"));
     for (const QString* text : {&p.title, &p.answer, &p.comment})
-        if (!FitsCodePage(*text))
+        if (!AnsiText::CanEncode(*text))
             return Fail(error, QStringLiteral("\"%1\" has characters that code page 932 cannot hold").arg(*text));
 
     bool ok = false;
@@ -163,16 +156,6 @@ Clue RunsOf(const std::vector<bool>& line)
     return runs;
 }
 
-QString ClueText(const Clue& clue)
-{
-    if (clue.empty())
-        return QStringLiteral("0");
-    QStringList numbers;
-    for (int n : clue)
-        numbers << QString::number(n);
-    return numbers.join(u'/');
-}
-
 std::optional<ArtPuzzle> ReadArt(const QString& path, QString& error)
 {
     QFile file(path);
@@ -201,19 +184,14 @@ std::optional<ArtPuzzle> ReadArt(const QString& path, QString& error)
     return puzzle;
 }
 
-QStringList QuestionLines(const ArtPuzzle& p)
+QuestionText QuestionOf(const ArtPuzzle& p)
 {
-    QStringList lines = {p.title,
-                         p.answer,
-                         p.comment,
-                         QString::number(p.difficulty),
-                         QString::number(p.Rows()),
-                         QString::number(p.Columns())};
+    QuestionText question{p.title, p.answer, p.comment, p.difficulty, {}, {}};
     for (const Clue& clue : p.RowClues())
-        lines << ClueText(clue);
+        question.RowClues << QuestionWriter::ClueText(clue);
     for (const Clue& clue : p.ColumnClues())
-        lines << ClueText(clue);
-    return lines;
+        question.ColumnClues << QuestionWriter::ClueText(clue);
+    return question;
 }
 
 QStringList ArtFiles(const QString& folder)
@@ -242,7 +220,7 @@ bool WriteQuestions(const QString& artFolder, const QString& outFolder, QStringL
             why = QStringLiteral("%1 is made by another art file too").arg(puzzle->fileName);
         if (why.isEmpty())
             CheckLogic(*puzzle, why);
-        if (why.isEmpty() && !AnsiText::WriteLines(target, QuestionLines(*puzzle)))
+        if (why.isEmpty() && !QuestionWriter::Write(target, QuestionOf(*puzzle)))
             why = QStringLiteral("cannot write %1").arg(target);
         if (!why.isEmpty())
             return Fail(error, QStringLiteral("%1: %2").arg(path, why));

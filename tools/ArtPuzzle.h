@@ -15,6 +15,7 @@
 // Keeping the picture rather than the clues means a redrawn cell can never
 // leave clues that disagree with each other.
 #include "LineLogic.h"
+#include "authoring/QuestionWriter.h"
 
 #include <QString>
 #include <QStringList>
@@ -44,13 +45,8 @@ std::optional<ArtPuzzle> ReadArt(const QString& path, QString& error);
 
 // The runs of filled cells of a line, in order.
 Clue RunsOf(const std::vector<bool>& line);
-// A clue as the question file holds it: the runs joined by "/", "0" when none.
-QString ClueText(const Clue& clue);
-
-// The lines of the question file: title, answer, comment (or an empty line),
-// difficulty, rows, columns, the row clues from the top, the column clues
-// from the left.
-QStringList QuestionLines(const ArtPuzzle& puzzle);
+// The question file's texts, as the question writer takes them.
+QuestionText QuestionOf(const ArtPuzzle& puzzle);
 
 // The puzzle art files of a folder: every *.txt except the opening picture,
 // sorted by name.

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <random>
 
+using namespace velin;
 using namespace velin::art;
 
 namespace {
@@ -116,7 +117,7 @@ TEST(ArtReader, WritesTheQuestionFileLines)
                                   QStringLiteral("2"),      QStringLiteral("3"),    QStringLiteral("3"),
                                   QStringLiteral("1/1"),    QStringLiteral("0"),    QStringLiteral("3"),
                                   QStringLiteral("1/1"),    QStringLiteral("1"),    QStringLiteral("1/1")};
-    EXPECT_EQ(QuestionLines(*p), expected);
+    EXPECT_EQ(QuestionWriter::Lines(QuestionOf(*p)), expected);
 }
 
 TEST(ArtReader, RefusesArtThatWouldMakeABrokenQuestion)

@@ -67,10 +67,10 @@ TEST(DefaultQuestions, GameReaderTakesEveryFileAsDrawn)
         ASSERT_EQ(q->ColumnCount, p.Columns());
         const std::vector<Clue> rows = p.RowClues();
         for (int r = 0; r < p.Rows(); ++r)
-            EXPECT_EQ(q->RowClueText[r + 1], ClueText(rows[r]).replace(u'/', QChar(0xFF65)));
+            EXPECT_EQ(q->RowClueText[r + 1], QuestionWriter::ClueText(rows[r]).replace(u'/', QChar(0xFF65)));
         const std::vector<Clue> columns = p.ColumnClues();
         for (int c = 0; c < p.Columns(); ++c)
-            EXPECT_EQ(q->ColumnClueText[c + 1], ClueText(columns[c]).replace(u'/', QChar(0xFF65)));
+            EXPECT_EQ(q->ColumnClueText[c + 1], QuestionWriter::ClueText(columns[c]).replace(u'/', QChar(0xFF65)));
     }
 }
 
