@@ -179,7 +179,7 @@ protected:
 
 private:
     bool solverRunning_ = false;
-    // Set while the batch itself loads its next file.
+    // Lets the batch's own next load through; LoadQuestion clears it.
     bool batchLoading_ = false;
 
     void RunPc();

@@ -59,9 +59,13 @@ bool frmNono::LoadQuestion()
     if (Shared.QuestionPath.isEmpty())
         return false;
     // The running solver owns the board until its run ends; only the batch
-    // loads its own next file.
-    if (solverRunning_ && !batchLoading_)
-        return false;
+    // loads its own next file. The batch's permission is used up here, so a
+    // command run by the events of this very load is refused as well.
+    if (solverRunning_) {
+        if (!batchLoading_)
+            return false;
+        batchLoading_ = false;
+    }
 
     bool loaded = true;
     if (Shared.JobMode != QLatin1String("Private")) {

@@ -114,6 +114,7 @@ void frmNono::RunCheck()
     const QString startText = clock.TimeText();
     QString errorText;
     QString endText;
+    bool unreadable = false;
     for (int n = Shared.CheckFileNo; n <= Shared.CheckLastNo; ++n) {
         if (n != Shared.CheckFirstNo) {
             Shared.QuestionPath = FileNames::BatchFileName(Shared.CheckPathPrefix, n, Shared.CheckNumberWidth);
@@ -122,7 +123,6 @@ void frmNono::RunCheck()
             Shared.CellSize = Shared.BaseCellSize;
             batchLoading_ = true;
             const bool loaded = LoadQuestion();
-            batchLoading_ = false;
             // The load shows Start; the run goes on, so it stays hidden.
             cmdStart->hide();
             surface.FillStyle = Surface::FillSolid;
@@ -130,9 +130,12 @@ void frmNono::RunCheck()
             if (!loaded) {
                 // The file could not be read (its message has been shown):
                 // solving the previous board again would report that file
-                // as agreeing with clues it never had.
-                ResetPlay();
-                return;
+                // as agreeing with clues it never had. The batch ends here,
+                // and the end message says which file stopped it and when.
+                unreadable = true;
+                errorText = QStringLiteral("エラー! 読めません");
+                endText = clock.TimeText();
+                break;
             }
         }
         AutoSolve();
@@ -156,6 +159,10 @@ void frmNono::RunCheck()
     if (errorText.isEmpty())
         endText = clock.TimeText();
     ShowEndMessage(QStringLiteral("終　　了"), errorText, startText, endText);
+    // The board still shows the previous picture, which is no question to
+    // play or solve any more.
+    if (unreadable)
+        ResetPlay();
 }
 
 void frmNono::ShowEndMessage(QString result, const QString& errorText, const QString& startText, const QString& endText)

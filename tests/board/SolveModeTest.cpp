@@ -3,9 +3,11 @@
 #include "platform/Surface.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 using namespace velin;
@@ -101,6 +103,28 @@ TEST_F(SolveMode, PcSolvesTheBoardAndShowsTheEndMessage)
     EXPECT_TRUE(b.MenuFileOpen->isEnabled());
     EXPECT_FALSE(b.MenuFilePrintForm->isEnabled()) << "left to the caller";
     EXPECT_FALSE(b.cmdStart->isHidden());
+}
+
+TEST_F(SolveMode, ReturnOnTheFocusedStartAndEndButtonsPressesThem)
+{
+    ASSERT_TRUE(Load(WriteQuestion(QStringLiteral("nono001.dat"), kPlus)));
+    frmNono& b = Board();
+    b.show();
+    QApplication::setActiveWindow(&b);
+    b.cmdStart->setEnabled(true);
+    b.cmdStart->setFocus();
+    bool ended = false;
+    platform.dialogs.modalScripts.push_back([&ended](QWidget*) {
+        frmEndMsg& end = EndMsgForm();
+        end.show();
+        QApplication::setActiveWindow(&end);
+        end.cmdEnd->setFocus();
+        QTest::keyClick(end.cmdEnd, Qt::Key_Return);
+        ended = end.isHidden();
+    });
+    QTest::keyClick(b.cmdStart, Qt::Key_Return);
+    EXPECT_EQ(b.model.Board[3][3], kFilled) << "Return on 開 始 starts the run";
+    EXPECT_TRUE(ended) << "Return on 了　解 closes the end message";
 }
 
 TEST_F(SolveMode, PcWithTheEndMessageOffShowsOnlyTheAnswer)
@@ -222,15 +246,24 @@ TEST_F(SolveMode, StartDuringABatchStartsNoSecondRunAndOneStopEndsIt)
             EXPECT_EQ(b.model.Board[r][c], 0) << r << "," << c;
 }
 
-TEST_F(SolveMode, UnreadableBatchFileEndsTheBatch)
+TEST_F(SolveMode, UnreadableBatchFileEndsTheBatchWithAMessageNamingIt)
 {
     WriteBatch(QStringLiteral("only a title"));
+    platform.clock.now = 10 * 3600;
+    EndMessage seen;
+    ExpectEndMessage(seen);
     Board().cmdStart_Click();
     ASSERT_EQ(platform.dialogs.Boxes().size(), 1u);
     EXPECT_EQ(platform.dialogs.Boxes()[0].title, QStringLiteral("ファイル読込"));
+    ASSERT_TRUE(seen.shown);
+    EXPECT_EQ(seen.message, QStringLiteral("エラー! 読めません"));
+    EXPECT_EQ(seen.fileNo, QStringLiteral("nono008.dat"));
+    EXPECT_EQ(seen.started, QStringLiteral("10:00:00"));
+    EXPECT_FALSE(seen.ended.isEmpty());
     EXPECT_EQ(Shared.CheckFileNo, 8);
-    for (const auto& shown : platform.dialogs.log)
-        EXPECT_NE(shown.kind, QStringLiteral("Modal"));
+    // The stale picture is not left as a question to play.
+    EXPECT_TRUE(Shared.QuestionState.isEmpty());
+    EXPECT_FALSE(Board().cmdStart->isEnabled());
 }
 
 } // namespace
