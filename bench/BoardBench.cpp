@@ -11,6 +11,7 @@
 #include "platform/Mci.h"
 #include "platform/Platform.h"
 #include "platform/Screen.h"
+#include "platform/Application.h"
 #include "platform/Surface.h"
 
 #include <QApplication>
@@ -58,7 +59,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    InstallFontSubstitutions();
+    SetUpApplication();
     AnsweringDialogs dialogs;
     SilentMci mci;
     QtScreen screen;

@@ -1,7 +1,7 @@
 // Test entry for the suites that touch widgets: a QApplication on the
 // offscreen platform with the game's font substitutions and a fixed locale.
 // Each test gets its own config folder through XDG_CONFIG_HOME (TestPlatform).
-#include "platform/Surface.h"
+#include "platform/Application.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -16,6 +16,6 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    velin::InstallFontSubstitutions();
+    velin::SetUpApplication();
     return RUN_ALL_TESTS();
 }
