@@ -82,6 +82,13 @@ void frmNono::BuildMenus()
     };
 
     menuFile = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    // The click that closes the File menu's popup must not paint a cell.
+    // Qt hands that click on to the window beneath on some platforms and not
+    // on others; with the hand-on switched off it never reaches the board,
+    // so the flag that would skip it is cleared as the menu closes (left
+    // set, it swallowed the person's next real click).
+    menuFile->setAttribute(Qt::WA_NoMouseReplay);
+    connect(menuFile, &QMenu::aboutToHide, this, [this] { SkipNextClick = false; });
     MenuFileOpen = item(menuFile, "MenuFileOpen", "問題を開く(&O)...");
     MenuFileHintList = item(menuFile, "MenuFileHintList", "問題のヒントリスト表示(&L)");
     menuFile->addSeparator();

@@ -1,11 +1,14 @@
 #include "BoardFixture.h"
 #include "app/Colors.h"
+#include "board/BoardCanvas.h"
 #include "platform/Surface.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QTest>
 
 using namespace velin;
 using namespace velin::test;
@@ -292,21 +295,29 @@ TEST_F(Play, WrongPictureOffersARetryOnAFreshBoard)
 
 TEST_F(Play, RightClickBesideTheGridOpensTheFileMenuAndItsClosingClickPaintsNothing)
 {
+    // Real mouse events through the window system, so the popup menu closes
+    // the way it does for a person: the closing click is the menu's, and the
+    // next click on a cell must paint.
     StartMan(kPlus);
     frmNono& b = Board();
+    b.show();
+    QApplication::setActiveWindow(&b);
     const GridGeometry grid = b.layout.Grid();
-    const double x = grid.GridRight() + 200;
-    const double y = grid.GridTop + 100;
-    b.Form_MouseDown(2, 0, x, y);
-    b.Form_MouseUp(2, 0, x, y);
+    const auto at = [&](double x, double y) {
+        return b.canvas->mapTo(&b, QPoint(static_cast<int>(x / b.surface.TwipsPerPixelX()),
+                                          static_cast<int>(y / b.surface.TwipsPerPixelY())));
+    };
+    const QPoint beside = at(grid.GridRight() + 200, grid.GridTop + 100);
+    const QPoint cell = at(grid.CellCentreX(1), grid.CellCentreY(1));
+    QTest::mouseClick(b.windowHandle(), Qt::RightButton, {}, beside);
+    ASSERT_TRUE(b.menuFile->isVisible());
     EXPECT_TRUE(b.PopupShown);
-    EXPECT_TRUE(b.SkipNextClick);
-    b.menuFile->hide();
-    Click(1, 1);
-    EXPECT_EQ(b.model.Board[1][1], kUndecided);
-    EXPECT_FALSE(b.SkipNextClick);
-    Click(1, 1);
-    EXPECT_EQ(b.model.Board[1][1], kFilled);
+
+    QTest::mouseClick(b.windowHandle(), Qt::LeftButton, {}, cell);
+    EXPECT_FALSE(b.menuFile->isVisible());
+    EXPECT_EQ(b.model.Board[1][1], kUndecided) << "the click that closed the menu painted a cell";
+    QTest::mouseClick(b.windowHandle(), Qt::LeftButton, {}, cell);
+    EXPECT_EQ(b.model.Board[1][1], kFilled) << "the first real click after the menu was lost";
 }
 
 TEST_F(Play, StopEndsCellInput)
