@@ -186,6 +186,14 @@ void frmFileSel::FillDriveList()
     }
     for (const QString& root : roots)
         DrvFile->addItem(root, root);
+    // The game's own question folder usually lies under a hidden folder
+    // (~/.local/share); once a person has climbed above it, this entry
+    // leads straight back.
+    if (!Shared.HomeFolder.isEmpty() && QDir(Shared.HomeFolder).exists()) {
+        const QString home = Paths::AddDirSep(Shared.HomeFolder);
+        DrvFile->addItem(QStringLiteral("べりんの問題フォルダー"), home);
+        DrvFile->setItemData(DrvFile->count() - 1, home, Qt::ToolTipRole);
+    }
 }
 
 void frmFileSel::FillFolderList()
@@ -205,7 +213,7 @@ void frmFileSel::FillFolderList()
     }
     DirFile->setCurrentRow(DirFile->count() - 1);
     const QStringList children =
-        QDir(dirPath_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        QDir(dirPath_).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& child : children) {
         auto* item = new QListWidgetItem(QString(depth * 2, u' ') + child, DirFile);
         item->setData(Qt::UserRole, dirPath_ + child + Paths::Separator);

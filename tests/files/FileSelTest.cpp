@@ -1,6 +1,9 @@
 #include "../board/BoardFixture.h"
 #include "app/Colors.h"
 
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -40,6 +43,29 @@ TEST_F(FileSel, ListsQuestionFilesOfEveryFamilyIgnoringCase)
     for (int i = 0; i < f.filFile->count(); ++i)
         listed << f.filFile->item(i)->text();
     EXPECT_EQ(listed, (QStringList{"kabQue003.dat", "nono001.dat", "VELIN002.DAT"}));
+}
+
+TEST_F(FileSel, HiddenFoldersAreListedAndTheGamesQuestionFolderIsOneChoiceAway)
+{
+    // The default question folder lives under ~/.local/share: a person who
+    // climbed above it must find the way back without typing a path.
+    const QString hidden = questions.Path() + QStringLiteral(".local/");
+    QDir().mkpath(hidden + QStringLiteral("share"));
+    Shared.HomeFolder = hidden + QStringLiteral("share/");
+    {
+        QFile f(Shared.HomeFolder + QStringLiteral("velin001.dat"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    frmFileSel& f = Form();
+    EXPECT_EQ(f.DirFile->findItems(QStringLiteral(".local"), Qt::MatchEndsWith).size(), 1);
+
+    f.SetFolder(QStringLiteral("/"));
+    const int home = f.DrvFile->findText(QStringLiteral("べりんの問題フォルダー"));
+    ASSERT_GE(home, 0);
+    f.DrvFile->setCurrentIndex(home);
+    f.DrvFile_Change();
+    ASSERT_EQ(f.filFile->count(), 1);
+    EXPECT_EQ(f.filFile->item(0)->text(), QStringLiteral("velin001.dat"));
 }
 
 TEST_F(FileSel, PreviewShowsHintAndStarsAndReportsUnreadableFiles)
