@@ -37,9 +37,12 @@ PlayClock::Display PlayClock::ShowPlayTime(int32_t now, int32_t carriedSeconds, 
     display.Show = true;
     if (ClockBlink == QLatin1String("On"))
         display.Erase = Join(ClockText);
+    else
+        display.Erase = OnScreen;
     ClockBlink = QStringLiteral("On");
     ClockText = Fields(ElapsedSeconds);
     display.Text = Join(ClockText);
+    OnScreen = display.Text;
     return display;
 }
 

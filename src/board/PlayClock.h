@@ -24,6 +24,14 @@ public:
     QString ClockBlink = QStringLiteral("Off");
     // Hours, minutes and seconds last printed.
     std::array<QString, 3> ClockText;
+    // The time standing on the board now: printed and neither erased nor
+    // wiped by a new drawing of the board (BoardRedrawn). A Start on a
+    // finished puzzle resets the blink state while the old time still
+    // stands there; it is erased all the same, not overprinted.
+    QString OnScreen;
+
+    // The board was drawn afresh: no time stands on it.
+    void BoardRedrawn() { OnScreen.clear(); }
 
     // What ShowPlayTime asks the form to print at the clock's place.
     struct Display {

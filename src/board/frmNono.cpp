@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -230,6 +231,7 @@ void frmNono::PlaceIdleControls()
     QFont small = lblComent->font();
     small.setPointSizeF(Shared.SmallLabelFontSize * 1.5);
     lblComent->setFont(small);
+    Twips::FitLabelFont(lblComent);
 }
 
 void frmNono::ShowSettingsInMenus()
@@ -332,8 +334,21 @@ void frmNono::BGM_On_Off_Click(int index)
 
 void frmNono::ShowCrossLines(bool visible)
 {
+    // Shown, they cross where the pointer is now: left at their first
+    // geometry they made a solid block over the top-left cells, or stood
+    // where the pointer was long ago, until the pointer moved.
+    if (visible) {
+        const QPoint at = canvas->mapFromGlobal(QCursor::pos());
+        PlaceCrossLines(at.x() * surface.TwipsPerPixelX(), at.y() * surface.TwipsPerPixelY());
+    }
     linMarkX->setVisible(visible);
     linMarkY->setVisible(visible);
+}
+
+void frmNono::PlaceCrossLines(double x, double y)
+{
+    Twips::PlaceControl(linMarkX, 0, y, ScaleWidth(), Platform::screen().TwipsPerPixelY());
+    Twips::PlaceControl(linMarkY, x, 0, Platform::screen().TwipsPerPixelX(), ScaleHeight());
 }
 
 void frmNono::PointToMenuBar()

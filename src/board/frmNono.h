@@ -147,6 +147,8 @@ public:
     // Mirrors the BGM state (checked item, enabled) in its menu.
     void ShowBgmMenu();
     void ShowCrossLines(bool visible);
+    // Puts the cross lines through the point (x, y) of the board, in twips.
+    void PlaceCrossLines(double x, double y);
     // Pointer guidance: onto the menu bar, onto the middle of the Start button.
     void PointToMenuBar();
     void PointToStart();

@@ -137,6 +137,7 @@ void frmNono::DrawQuestion()
         surface.BackColor = Shared.FormColor;
     }
     surface.Clear();
+    Clock.BoardRedrawn();
     cmdStart->hide();
 
     // 6, 7. The form and the Start button.
@@ -228,8 +229,12 @@ void frmNono::ShowAnswer()
     surface.Print(layout.X0, layout.Y1, QStringLiteral("難易度"));
     surface.ForeColor = kWindowText;
     surface.Print(layout.X0, layout.Y1, QStringLiteral("答　え"));
+    // The stars were printed in the regular face; erased in the bold one,
+    // whose glyphs are wider, they left blue edges beside the answer.
+    surface.FontBold = false;
     surface.ForeColor = surface.BackColor;
     surface.Print(layout.X1, layout.Y1, Shared.DifficultyMark);
+    surface.FontBold = true;
     surface.ForeColor = kWindowText;
     surface.Print(layout.X1, layout.Y1, Shared.AnswerName);
     surface.FontBold = false;

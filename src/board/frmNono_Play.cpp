@@ -119,8 +119,7 @@ void frmNono::Form_MouseMove(int button, int shift, double x, double y)
     (void)shift;
     if (Shared.SolveMode != QLatin1String("Man") || linMarkX->isHidden())
         return;
-    Twips::PlaceControl(linMarkX, 0, y, ScaleWidth(), Platform::screen().TwipsPerPixelY());
-    Twips::PlaceControl(linMarkY, x, 0, Platform::screen().TwipsPerPixelX(), ScaleHeight());
+    PlaceCrossLines(x, y);
 }
 
 void frmNono::Form_MouseUp(int button, int shift, double x, double y)

@@ -3,6 +3,8 @@
 #include "platform/Platform.h"
 #include "platform/Screen.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -91,6 +93,18 @@ double InnerWidth(const QWidget* widget)
 double InnerHeight(const QWidget* widget)
 {
     return widget->height() * tppY();
+}
+
+void FitLabelFont(QLabel* label)
+{
+    constexpr double kSmallest = 6;
+    QFont font = label->font();
+    const QRect box = label->contentsRect();
+    const int flags = Qt::TextWordWrap | static_cast<int>(label->alignment());
+    while (font.pointSizeF() > kSmallest && !box.contains(QFontMetrics(font).boundingRect(box, flags, label->text()))) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    label->setFont(font);
 }
 
 } // namespace velin::Twips

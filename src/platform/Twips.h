@@ -1,6 +1,7 @@
 #pragma once
 // Positions and sizes of windows and controls in twips, the unit the game's
 // layout is written in, converted through the screen's twips per pixel.
+class QLabel;
 class QWidget;
 
 namespace velin::Twips {
@@ -24,6 +25,12 @@ void MoveControl(QWidget* control, double left, double top);
 // The inner (client) size of a widget, in twips.
 double InnerWidth(const QWidget* widget);
 double InnerHeight(const QWidget* widget);
+
+// Shrinks a word-wrapped label's font, a quarter point at a time, until its
+// whole text fits the label's box. The layout was drawn for fonts whose lines
+// sit closer than those of the fonts this platform substitutes, so a text
+// sized for its box there can spill over here and be cut off.
+void FitLabelFont(QLabel* label);
 
 int ToPixelsX(double twips);
 int ToPixelsY(double twips);

@@ -7,6 +7,7 @@
 #include "platform/Twips.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -155,6 +156,16 @@ TEST_F(Startup, BoardFormSizesPerScreenClass)
         EXPECT_NEAR(Twips::ControlWidth(board.cmdStart), c.startW, c.tpp) << c.name;
         EXPECT_NEAR(Twips::ControlHeight(board.cmdStart), c.startH, c.tpp) << c.name;
         EXPECT_DOUBLE_EQ(board.MinFormWidth, board.FormWidth()) << c.name;
+        // The instruction, wrapped as the label draws it, fits the label,
+        // and the label its frame: the first thing a person reads.
+        const QLabel* label = board.lblComent;
+        const QRect box = label->contentsRect();
+        const QRect text =
+            QFontMetrics(label->font()).boundingRect(box, Qt::TextWordWrap | label->alignment(), label->text());
+        EXPECT_TRUE(box.contains(text)) << c.name << ": text " << text.height() << " px high in a box of "
+                                        << box.height();
+        EXPECT_TRUE(board.shpComent->geometry().contains(label->geometry())) << c.name;
+        EXPECT_GE(label->font().pointSizeF(), 8) << c.name << ": still readable";
         opening.reset();
         UnloadNonoForm();
     }

@@ -50,6 +50,15 @@ TEST(PlayClock, TicksPrintAndEraseTheTime)
 
     // The timer does nothing outside a person's play.
     EXPECT_FALSE(clock.Tick(5, 0, QStringLiteral("Pc"), QString(), false).Show);
+
+    // Start again on the finished puzzle: its time still stands on the
+    // board and is erased before the new one is printed.
+    clock.Start(10);
+    EXPECT_EQ(clock.Tick(11, 0, kMan, QString(), false).Erase, "00:00:08");
+    // A board drawn afresh has no time on it to erase.
+    clock.BoardRedrawn();
+    clock.Start(20);
+    EXPECT_EQ(clock.Tick(21, 0, kMan, QString(), false).Erase, "");
 }
 
 TEST(PlayClock, CarriedSecondsFromARestore)

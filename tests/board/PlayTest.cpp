@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -166,6 +167,21 @@ TEST_F(Play, ShowAnswerReplacesTheDifficultyWithTheAnswer)
     EXPECT_TRUE(texts[3].fontBold);
     EXPECT_EQ(texts[3].x1, b.layout.X1);
     EXPECT_EQ(texts[3].y1, b.layout.Y1);
+
+    // Not one pixel of the stars is left beside the answer.
+    const QImage& image = b.surface.Image();
+    const QRgb star = qRgb(0, 0, 255); // kStarBlue is stored as BGR
+    b.surface.FontSize = Shared.TitleFontSize;
+    b.surface.FontBold = true;
+    const QRect area(static_cast<int>(b.layout.X1 / b.surface.TwipsPerPixelX()) - 2,
+                     static_cast<int>(b.layout.Y1 / b.surface.TwipsPerPixelY()) - 2,
+                     static_cast<int>(b.surface.TextWidth(Shared.DifficultyMark) / b.surface.TwipsPerPixelX()) + 4,
+                     static_cast<int>(b.surface.TextHeight(Shared.DifficultyMark) / b.surface.TwipsPerPixelY()) + 4);
+    int left = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            left += image.valid(x, y) && (image.pixel(x, y) & 0xFFFFFF) == (star & 0xFFFFFF);
+    EXPECT_EQ(left, 0);
 }
 
 TEST_F(Play, StartCopiesTheBoardAndStartsTheClock)
@@ -177,6 +193,38 @@ TEST_F(Play, StartCopiesTheBoardAndStartsTheClock)
     EXPECT_TRUE(b.cmdStart->isHidden());
     EXPECT_TRUE(b.MenuStop->isEnabled());
     EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+}
+
+TEST_F(Play, CrossLinesAppearThroughThePointerAsThinLines)
+{
+    Shared.LineMarkMode = true;
+    frmNono& b = Board();
+    b.show();
+    ASSERT_TRUE(Load(WriteQuestion(QStringLiteral("nono001.dat"), kPlus)));
+    const auto expectThroughPointer = [&](const char* when) {
+        const QPoint pointer = b.canvas->mapFromGlobal(QCursor::pos());
+        EXPECT_TRUE(b.linMarkX->isVisible()) << when;
+        EXPECT_LE(b.linMarkX->height(), 1) << when << ": a line, not a block";
+        EXPECT_LE(b.linMarkY->width(), 1) << when;
+        EXPECT_NEAR(b.linMarkX->y(), pointer.y(), 1) << when;
+        EXPECT_NEAR(b.linMarkY->x(), pointer.x(), 1) << when;
+    };
+    const GridGeometry grid = b.layout.Grid();
+    const auto cellPoint = [&](int r, int c) {
+        return b.canvas->mapToGlobal(QPoint(static_cast<int>(grid.CellCentreX(c) / b.surface.TwipsPerPixelX()),
+                                            static_cast<int>(grid.CellCentreY(r) / b.surface.TwipsPerPixelY())));
+    };
+    QCursor::setPos(cellPoint(3, 4));
+    Shared.SolveMode = QStringLiteral("Man");
+    Shared.InputSwitch = QStringLiteral("On");
+    b.cmdStart->setEnabled(true);
+    b.cmdStart_Click();
+    expectThroughPointer("at the first Start");
+
+    b.MarkOn_Off_Click(1);
+    QCursor::setPos(cellPoint(5, 2));
+    b.MarkOn_Off_Click(0);
+    expectThroughPointer("switched on during play");
 }
 
 TEST_F(Play, ClicksAndDragsChangeCells)
