@@ -51,11 +51,13 @@ frmOpening* SubMain()
         return opening;
     opening->show();
 
-    const QPushButton* start = opening->cmdStart;
-    const double x = Twips::ControlLeft(start) + Twips::Left(opening) + Twips::ControlWidth(start) / 2;
-    double y = (Twips::Height(opening) - Twips::InnerHeight(opening)) + Twips::Top(opening);
-    y = y + Twips::ControlTop(start) + Twips::ControlHeight(start) / 3;
-    screen.MovePointerTo(x, y);
+    screen.MovePointerOnto(opening, [opening] {
+        const QPushButton* start = opening->cmdStart;
+        const double x = Twips::ControlLeft(start) + Twips::Left(opening) + Twips::ControlWidth(start) / 2;
+        double y = (Twips::Height(opening) - Twips::InnerHeight(opening)) + Twips::Top(opening);
+        y = y + Twips::ControlTop(start) + Twips::ControlHeight(start) / 3;
+        return QPointF(x, y);
+    });
     return opening;
 }
 

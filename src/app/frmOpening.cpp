@@ -168,9 +168,7 @@ void frmOpening::cmdStart_Click()
     Form_Unload();
 
     frmNono& board = NonoForm();
-    const double x = Twips::ControlWidth(board.cmdStart) / 3 + board.FormLeft();
-    const double y = (board.FormHeight() - board.ScaleHeight()) * 2 / 3 + board.FormTop();
-    Platform::screen().MovePointerTo(x, y);
+    board.PointToMenuBar();
     board.show();
 
     if (!SoundPlayer::SwitchOn(SoundBGM)) {

@@ -81,10 +81,11 @@ void frmEndMsg::PlaceOnBoard()
 
 void frmEndMsg::PointToEnd()
 {
-    const double caption = Twips::Height(this) - Twips::InnerHeight(this);
-    Platform::screen().MovePointerTo(Twips::Left(this) + Twips::ControlLeft(cmdEnd) + Twips::ControlWidth(cmdEnd) / 2,
-                                     Twips::Top(this) + caption + Twips::ControlTop(cmdEnd) +
-                                         Twips::ControlHeight(cmdEnd) / 2);
+    Platform::screen().MovePointerOnto(this, [this] {
+        const double caption = Twips::Height(this) - Twips::InnerHeight(this);
+        return QPointF(Twips::Left(this) + Twips::ControlLeft(cmdEnd) + Twips::ControlWidth(cmdEnd) / 2,
+                       Twips::Top(this) + caption + Twips::ControlTop(cmdEnd) + Twips::ControlHeight(cmdEnd) / 2);
+    });
 }
 
 void frmEndMsg::cmdEnd_Click()

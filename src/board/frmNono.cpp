@@ -353,15 +353,19 @@ void frmNono::PlaceCrossLines(double x, double y)
 
 void frmNono::PointToMenuBar()
 {
-    Platform::screen().MovePointerTo(FormLeft() + Twips::ControlWidth(cmdStart) / 3,
-                                     FormTop() + (FormHeight() - ScaleHeight()) * 2 / 3);
+    Platform::screen().MovePointerOnto(this, [this] {
+        return QPointF(FormLeft() + Twips::ControlWidth(cmdStart) / 3,
+                       FormTop() + (FormHeight() - ScaleHeight()) * 2 / 3);
+    });
 }
 
 void frmNono::PointToStart()
 {
-    Platform::screen().MovePointerTo(Twips::ControlLeft(cmdStart) + FormLeft() + Twips::ControlWidth(cmdStart) / 2,
-                                     (FormHeight() - ScaleHeight()) + FormTop() + Twips::ControlTop(cmdStart) +
-                                         Twips::ControlHeight(cmdStart) / 3);
+    Platform::screen().MovePointerOnto(this, [this] {
+        return QPointF(Twips::ControlLeft(cmdStart) + FormLeft() + Twips::ControlWidth(cmdStart) / 2,
+                       (FormHeight() - ScaleHeight()) + FormTop() + Twips::ControlTop(cmdStart) +
+                           Twips::ControlHeight(cmdStart) / 3);
+    });
 }
 
 void frmNono::MenuFileExit_Click()

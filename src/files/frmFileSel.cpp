@@ -284,23 +284,29 @@ void frmFileSel::CentreOn(const QWidget* owner)
 
 void frmFileSel::PointToList(QWidget* list)
 {
-    const double caption = Twips::Height(this) - Twips::InnerHeight(this);
-    Platform::screen().MovePointerTo(Twips::ControlLeft(list) + Twips::Left(this) + Twips::ControlWidth(list) / 2,
-                                     Twips::ControlTop(list) + Twips::Top(this) + caption);
+    Platform::screen().MovePointerOnto(this, [this, list] {
+        const double caption = Twips::Height(this) - Twips::InnerHeight(this);
+        return QPointF(Twips::ControlLeft(list) + Twips::Left(this) + Twips::ControlWidth(list) / 2,
+                       Twips::ControlTop(list) + Twips::Top(this) + caption);
+    });
 }
 
 void frmFileSel::PointToOk()
 {
-    const double caption = Twips::Height(this) - Twips::InnerHeight(this);
-    Platform::screen().MovePointerTo(Twips::ControlLeft(cmdOk) + Twips::Left(this) + Twips::ControlWidth(cmdOk) / 2,
-                                     Twips::ControlTop(cmdOk) + Twips::Top(this) + caption * 8 / 7);
+    Platform::screen().MovePointerOnto(this, [this] {
+        const double caption = Twips::Height(this) - Twips::InnerHeight(this);
+        return QPointF(Twips::ControlLeft(cmdOk) + Twips::Left(this) + Twips::ControlWidth(cmdOk) / 2,
+                       Twips::ControlTop(cmdOk) + Twips::Top(this) + caption * 8 / 7);
+    });
 }
 
 void frmFileSel::PointToFolders()
 {
-    const double caption = Twips::Height(this) - Twips::InnerHeight(this);
-    Platform::screen().MovePointerTo(Twips::ControlLeft(DirFile) + Twips::Left(this) + Twips::ControlWidth(DirFile) / 2,
-                                     Twips::ControlTop(DirFile) + Twips::Top(this) + caption * 8 / 7);
+    Platform::screen().MovePointerOnto(this, [this] {
+        const double caption = Twips::Height(this) - Twips::InnerHeight(this);
+        return QPointF(Twips::ControlLeft(DirFile) + Twips::Left(this) + Twips::ControlWidth(DirFile) / 2,
+                       Twips::ControlTop(DirFile) + Twips::Top(this) + caption * 8 / 7);
+    });
 }
 
 void frmFileSel::DrvFile_Change()

@@ -1,6 +1,11 @@
 #pragma once
 // The screen the game runs on, measured in twips (1440 per inch), and the
 // mouse pointer that the game moves onto the control the user needs next.
+#include <QPointF>
+#include <functional>
+
+class QWidget;
+
 namespace velin {
 
 class Screen {
@@ -13,6 +18,13 @@ public:
     // x and y in screen twips; each is divided by its twips per pixel and
     // rounded to the nearest pixel.
     virtual void MovePointerTo(double x, double y) = 0;
+
+    // Moves the pointer onto a place of `window`, which `target` computes in
+    // screen twips from the window's geometry. A window that is not on the
+    // screen yet has no frame (its title bar is not counted) and may not have
+    // its final size; the pointer then moves once more, recomputed, as soon
+    // as the window has first been painted.
+    void MovePointerOnto(QWidget* window, const std::function<QPointF()>& target);
 };
 
 class QtScreen final : public Screen {
