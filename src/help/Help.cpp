@@ -30,6 +30,13 @@ void CentreOn(QWidget* window, const QWidget* owner)
 
 void ShowWindow(QWidget* window, const QWidget* owner)
 {
+    // Called from a modal form (the registration form's Help menu), the
+    // window would be blocked by it: it becomes a window of that form, which
+    // the modality lets through.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && window->parentWidget() != modal) {
+        window->setParent(modal, Qt::Window);
+        owner = modal;
+    }
     if (!window->isVisible())
         CentreOn(window, owner);
     window->show();
