@@ -57,6 +57,13 @@ bool ItemWritable(const QString& text)
     return !(text.contains(u',') && text.contains(u'"'));
 }
 
+// A line reads back as written: no line break inside, and every character
+// held by code page 932.
+bool LineWritable(const QString& line)
+{
+    return !line.contains(u'\r') && !line.contains(u'\n') && AnsiText::CanEncode(line);
+}
+
 } // namespace
 
 QString Locate(const QString& folder)
@@ -73,6 +80,11 @@ void ApplyHeaderStyles(SettingsRecord& record)
     const bool dottedCells = record.SettingsHeader.startsWith(u'★');
     record.CellLineStyle = dottedCells ? 2 : 0;
     record.BlockLineStyle = dottedCells ? 0 : 2;
+}
+
+bool SoundFileWritable(const QString& file)
+{
+    return LineWritable(file);
 }
 
 std::optional<int32_t> LeadingNumber(const QString& text)
@@ -237,7 +249,7 @@ bool Write(const QString& path, SettingsRecord& record, bool resetEmptySwitches)
         return false;
     const QStringList lines = Lines(record);
     for (const QString& line : lines)
-        if (line.contains(u'\r') || line.contains(u'\n') || !AnsiText::CanEncode(line))
+        if (!LineWritable(line))
             return false;
     const bool written = AnsiText::WriteLines(path, lines);
     Paths::ForgetListings();

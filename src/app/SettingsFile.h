@@ -68,6 +68,10 @@ QStringList Lines(const SettingsRecord& record);
 // double quote.
 bool Write(const QString& path, SettingsRecord& record, bool resetEmptySwitches);
 
+// True when a sound file's path can be written so that it reads back the
+// same (the check Write makes of every sound line).
+bool SoundFileWritable(const QString& file);
+
 // The numeric value of a colour item's text: leading blanks skipped, then the
 // signed whole number it begins with, 0 when it begins with none. Empty when
 // the number does not fit in 32 bits.

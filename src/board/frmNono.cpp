@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "app/Shared.h"
 #include "board/BoardCanvas.h"
+#include "help/Help.h"
 #include "media/SoundPlayer.h"
 #include "platform/Dialogs.h"
 #include "platform/FormInstance.h"
@@ -148,6 +149,10 @@ void frmNono::BuildMenus()
     connect(MenuLineStyle, &QAction::triggered, this, [this] { MenuLineStyle_Click(); });
     connect(MenuHelp_Ver, &QAction::triggered, this, [this] { MenuHelp_Ver_Click(); });
     connect(MenuHelp_velin, &QAction::triggered, this, [this] { MenuHelp_velin_Click(); });
+    connect(MenuOptionSound, &QAction::triggered, this, [this] { MenuOptionSound_Click(); });
+    connect(MenuOptionSoundChange, &QAction::triggered, this, [this] { MenuOptionSoundChange_Click(); });
+    connect(MenuOptionColor, &QAction::triggered, this, [this] { MenuOptionColor_Click(); });
+    connect(mnuViewWebBrowser, &QAction::triggered, this, [this] { mnuViewWebBrowser_Click(); });
     for (int i = 0; i < 2; ++i) {
         connect(MarkOn_Off[i], &QAction::triggered, this, [this, i] { MarkOn_Off_Click(i); });
         connect(On_Off[i], &QAction::triggered, this, [this, i] { On_Off_Click(i); });
@@ -281,16 +286,17 @@ void frmNono::MenuEditCopy_Click()
 
 void frmNono::MenuHelp_Ver_Click()
 {
-    QApplication::beep();
-    Platform::dialogs().MsgBox(Shared.VersionBanner, Dialogs::Buttons::Ok, Dialogs::Icon::Information,
-                               QStringLiteral("バージョン情報"));
+    Help::ShowAbout(this);
 }
 
 void frmNono::MenuHelp_velin_Click()
 {
-    // The help file lies outside the game; say so plainly when it is missing.
-    Platform::dialogs().MsgBox(QStringLiteral("ヘルプファイル[velin.hlp]はこの環境では表示できません。"),
-                               Dialogs::Buttons::Ok, Dialogs::Icon::Information, QStringLiteral("べりんﾍﾙﾌﾟ"));
+    Help::ShowManual(this);
+}
+
+void frmNono::mnuViewWebBrowser_Click()
+{
+    Help::ShowWebBrowser(this);
 }
 
 void frmNono::ShowBgmMenu()

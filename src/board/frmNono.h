@@ -133,6 +133,13 @@ public:
     // The File menu's open command (files/OpenQuestion.cpp).
     void MenuFileOpen_Click();
 
+    // Sound and colour commands (media/MediaCommands.cpp) and the web page
+    // window (help/).
+    void MenuOptionSound_Click();
+    void MenuOptionSoundChange_Click();
+    void MenuOptionColor_Click();
+    void mnuViewWebBrowser_Click();
+
     // Board form events and commands.
     void MenuFileExit_Click();
     void MenuEditCopy_Click();

@@ -142,6 +142,7 @@ frmFileSel::frmFileSel(QWidget* parent) : QWidget(parent, Qt::Dialog)
                                                                      : 1;
     optMode[initial]->setChecked(true);
     optMode_Click(initial);
+    WireSoundTest();
 }
 
 void frmFileSel::SetPattern(const QString& pattern)
@@ -458,6 +459,8 @@ void frmFileSel::cmdOk_Click()
         Shared.SoundFileEdit[Shared.SoundEditIndex] = txtFileName[0]->text();
         txtFileName[1]->setText(txtFileName[0]->text());
         hide();
+        if (onSoundChosen)
+            onSoundChosen(Shared.SoundEditIndex);
         return;
     }
 

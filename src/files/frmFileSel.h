@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QComboBox;
 class QGroupBox;
@@ -55,6 +56,12 @@ public:
     // Configurations applied by callers.
     void ConfigureForQuestion();
     void ConfigureForBatchFirst();
+    // The sound picker of the sound settings (frmFileSel_Sound.cpp), and the
+    // way back to the question configuration, pointed at the question folder.
+    void ConfigureForSound();
+    void ConfigureBackForQuestion();
+    // Called with the event index when OK stored a sound file.
+    std::function<void(int)> onSoundChosen;
 
     // Events.
     void DrvFile_Change();
@@ -65,6 +72,8 @@ public:
     void cmdOk_Click();
     void CmdCancel_Click();
     void cmdSoundStop_Click();
+    void cmdTest_Click();
+    void picTest_Click();
 
     // Puts the form in the middle of `owner`, inside the screen.
     void CentreOn(const QWidget* owner);
@@ -80,6 +89,8 @@ private:
     void FillFolderList();
     void FillFileList();
     void FillDriveList();
+    void FillSoundList();
+    void WireSoundTest();
     void SoundHousekeeping();
     void PreviewQuestion(const QString& path);
     QString DriveOf(const QString& folder) const;
