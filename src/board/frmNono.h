@@ -133,6 +133,13 @@ public:
     // The File menu's open command (files/OpenQuestion.cpp).
     void MenuFileOpen_Click();
 
+    // Printing (print/frmNono_Print.cpp). BlankForm is set while a blank grid
+    // prints: no title and no clues.
+    bool BlankForm = false;
+    void MenuFilePrint_Click();
+    void MenuFilePrintForm_Click();
+    void MenuFileWhiteForm_Click();
+
     // Board form events and commands.
     void MenuFileExit_Click();
     void MenuEditCopy_Click();
