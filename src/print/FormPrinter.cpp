@@ -76,6 +76,17 @@ void Paint(QPainter& painter, const FormItem& item)
     }
 }
 
+// What an item covers on the page, in twips.
+QRectF BoundsOf(const FormItem& item)
+{
+    if (item.kind == FormItem::Text) {
+        const QFontMetricsF metrics(FontOf(item));
+        return {item.x1, item.y1, metrics.horizontalAdvance(item.text), metrics.height()};
+    }
+    const double half = item.width * kTwipsPerDot / 2;
+    return QRectF(QPointF(item.x1, item.y1), QPointF(item.x2, item.y2)).normalized().adjusted(-half, -half, half, half);
+}
+
 // The printable area of the device's page in twips.
 QSizeF AreaTwips(const QPagedPaintDevice& device)
 {
@@ -132,15 +143,9 @@ QSizeF Extent(const std::vector<FormItem>& items)
     double right = 0;
     double bottom = 0;
     for (const FormItem& item : items) {
-        if (item.kind == FormItem::Text) {
-            const QFontMetricsF metrics(FontOf(item));
-            right = std::max(right, item.x1 + metrics.horizontalAdvance(item.text));
-            bottom = std::max(bottom, item.y1 + metrics.height());
-        } else {
-            const double half = item.width * kTwipsPerDot / 2;
-            right = std::max({right, item.x1 + half, item.x2 + half});
-            bottom = std::max({bottom, item.y1 + half, item.y2 + half});
-        }
+        const QRectF r = BoundsOf(item);
+        right = std::max(right, r.right());
+        bottom = std::max(bottom, r.bottom());
     }
     return {right, bottom};
 }
@@ -162,15 +167,22 @@ void DrawForm(QPagedPaintDevice& device, QPainter& painter, const std::vector<Fo
     const auto sliceEnd = [](const std::vector<double>& starts, size_t i, double page) {
         return i + 1 < starts.size() ? std::min(page, starts[i + 1] - starts[i] + 8) : page;
     };
+    std::vector<QRectF> bounds;
+    for (const FormItem& item : items)
+        bounds.push_back(BoundsOf(item));
     bool first = true;
     for (size_t iy = 0; iy < ys.size(); ++iy) {
         for (size_t ix = 0; ix < xs.size(); ++ix) {
+            const QRectF sheet(xs[ix], ys[iy], sliceEnd(xs, ix, area.width()), sliceEnd(ys, iy, area.height()));
+            // A sheet of the corner beyond both the clues is left out.
+            if (std::none_of(bounds.begin(), bounds.end(), [&](const QRectF& b) { return b.intersects(sheet); }))
+                continue;
             if (!first)
                 device.newPage();
             first = false;
             painter.save();
             ScaleToTwips(device, painter);
-            painter.setClipRect(QRectF(0, 0, sliceEnd(xs, ix, area.width()), sliceEnd(ys, iy, area.height())));
+            painter.setClipRect(QRectF(QPointF(0, 0), sheet.size()));
             painter.translate(-xs[ix], -ys[iy]);
             for (const FormItem& item : items)
                 Paint(painter, item);

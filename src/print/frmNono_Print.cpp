@@ -23,7 +23,9 @@ void frmNono::MenuFilePrint_Click()
 {
     // The client area with its controls, as the player sees it.
     const QImage picture = canvas->grab().toImage();
-    const QString name = Shared.QuestionState == kOk ? Shared.QuestionTitle : QString();
+    // Named apart from the form print of the same puzzle, so one does not replace the other.
+    const QString name =
+        (Shared.QuestionState == kOk ? Shared.QuestionTitle : QStringLiteral("べりん")) + QStringLiteral(" 画面");
     FormPrinter::Print(name, FormPrinter::OrientationFor(picture.size()),
                        [&picture](QPagedPaintDevice& device, QPainter& painter) {
                            FormPrinter::DrawPicture(device, painter, picture);

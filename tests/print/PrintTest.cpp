@@ -355,6 +355,7 @@ TEST_F(PrintTest, WindowPrintFitsTheBoardPictureToThePage)
     const QString pdf = SaveAs(QStringLiteral("window.pdf"));
     Board().MenuFilePrint_Click();
     ASSERT_TRUE(QFileInfo::exists(pdf));
+    EXPECT_EQ(platform.printTarget.proposed.value(0).section(u'/', -1), QStringLiteral("斜線 画面.pdf"));
     EXPECT_EQ(Pages(pdf), 1);
 
     // The picture fills the printable width or height, its proportions kept.
