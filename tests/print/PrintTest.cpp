@@ -21,7 +21,7 @@ namespace {
 
 constexpr double kMargin = FormPrinter::kPdfMarginMm / 25.4 * 1440;
 
-QByteArray Run(const QString& program, const QStringList& arguments)
+QByteArray Poppler(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
@@ -40,7 +40,7 @@ struct Word {
 
 std::vector<Word> Words(const QString& pdf)
 {
-    const QString html = QString::fromUtf8(Run(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"}));
+    const QString html = QString::fromUtf8(Poppler(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"}));
     static const QRegularExpression word(
         QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
     std::vector<Word> words;
@@ -61,14 +61,14 @@ const Word* Find(const std::vector<Word>& words, const QString& text, double x, 
 int Pages(const QString& pdf)
 {
     static const QRegularExpression pages(QStringLiteral(R"(Pages:\s+(\d+))"));
-    return pages.match(QString::fromUtf8(Run(QStringLiteral("pdfinfo"), {pdf}))).captured(1).toInt();
+    return pages.match(QString::fromUtf8(Poppler(QStringLiteral("pdfinfo"), {pdf}))).captured(1).toInt();
 }
 
 // A page at `dpi`, drawn without smoothing so that a line's pixels are plainly coloured.
 QImage Raster(const QString& pdf, int dpi)
 {
-    const QByteArray ppm = Run(QStringLiteral("pdftoppm"),
-                               {"-r", QString::number(dpi), "-f", "1", "-l", "1", "-aa", "no", "-aaVector", "no", pdf});
+    const QByteArray ppm = Poppler(QStringLiteral("pdftoppm"), {"-r", QString::number(dpi), "-f", "1", "-l", "1", "-aa",
+                                                                "no", "-aaVector", "no", pdf});
     return QImage::fromData(ppm, "PPM").convertToFormat(QImage::Format_RGB32);
 }
 
@@ -201,6 +201,8 @@ TEST_F(PrintTest, FormPrintPlacesFrameLinesAndTitleOnThePage)
 
     const std::vector<Word> words = Words(pdf);
     EXPECT_NE(Find(words, QStringLiteral("『斜線』"), 600, 300), nullptr);
+    // "ＭＳ 明朝" reaches the page as its installed stand-in.
+    EXPECT_TRUE(Poppler(QStringLiteral("pdffonts"), {pdf}).contains("IPAMincho"));
     // The clue of row 1 right of the grid. The Mincho font draws "･" with the
     // glyph of "·", which is what the text layer then gives back.
     const QString clue = QString(Shared.RowClueText[1]).replace(u'･', u'·');
