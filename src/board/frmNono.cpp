@@ -19,6 +19,7 @@
 #include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
@@ -153,6 +154,12 @@ void frmNono::BuildMenus()
     connect(MenuOptionSoundChange, &QAction::triggered, this, [this] { MenuOptionSoundChange_Click(); });
     connect(MenuOptionColor, &QAction::triggered, this, [this] { MenuOptionColor_Click(); });
     connect(mnuViewWebBrowser, &QAction::triggered, this, [this] { mnuViewWebBrowser_Click(); });
+    MenuFilePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    MenuFilePrintForm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    MenuFileWhiteForm->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(MenuFilePrint, &QAction::triggered, this, [this] { MenuFilePrint_Click(); });
+    connect(MenuFilePrintForm, &QAction::triggered, this, [this] { MenuFilePrintForm_Click(); });
+    connect(MenuFileWhiteForm, &QAction::triggered, this, [this] { MenuFileWhiteForm_Click(); });
     for (int i = 0; i < 2; ++i) {
         connect(MarkOn_Off[i], &QAction::triggered, this, [this, i] { MarkOn_Off_Click(i); });
         connect(On_Off[i], &QAction::triggered, this, [this, i] { On_Off_Click(i); });

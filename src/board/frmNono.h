@@ -139,6 +139,12 @@ public:
     void MenuOptionSoundChange_Click();
     void MenuOptionColor_Click();
     void mnuViewWebBrowser_Click();
+    // Printing (print/frmNono_Print.cpp). BlankForm is set while a blank grid
+    // prints: no title and no clues.
+    bool BlankForm = false;
+    void MenuFilePrint_Click();
+    void MenuFilePrintForm_Click();
+    void MenuFileWhiteForm_Click();
 
     // Board form events and commands.
     void MenuFileExit_Click();

@@ -53,6 +53,7 @@ void frmNono::ResetPlay()
         fileSel->cmdHalt->setVisible(false);
     }
     Shared.CarriedSeconds = 0;
+    BlankForm = false;
 }
 
 bool frmNono::InputLive() const

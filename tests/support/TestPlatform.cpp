@@ -63,6 +63,16 @@ std::vector<ScriptedDialogs::Shown> ScriptedDialogs::Boxes() const
     return boxes;
 }
 
+std::optional<QString> ScriptedPrintTarget::AskPdfPath(const QString& proposedPath)
+{
+    proposed << proposedPath;
+    if (pdfPaths.empty())
+        return std::nullopt;
+    auto path = pdfPaths.front();
+    pdfPaths.pop_front();
+    return path;
+}
+
 long RecordingMci::SendString(const QString& command, QString& reply)
 {
     commands << command;
@@ -93,6 +103,7 @@ TestPlatform::TestPlatform()
     qputenv("XDG_CONFIG_HOME", configHome_.path().toUtf8());
     Paths::ForgetListings();
     Platform::Install(&dialogs, &mci, &screen, &clock);
+    PrintTarget::Install(&printTarget);
     Platform::SetEndProgram([this](int code) {
         ended = true;
         endCode = code;
@@ -102,6 +113,7 @@ TestPlatform::TestPlatform()
 TestPlatform::~TestPlatform()
 {
     Platform::SetEndProgram([](int) {});
+    PrintTarget::Install(nullptr);
     if (oldConfigHome_.isEmpty())
         qunsetenv("XDG_CONFIG_HOME");
     else

@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Mci.h"
+#include "platform/PrintTarget.h"
 #include "platform/Screen.h"
 
 #include <QHash>
@@ -58,6 +59,18 @@ public:
     long SendString(const QString& command, QString& reply) override;
 };
 
+// A machine without a printer whose PDF save dialog answers from a script;
+// when none is queued the dialog is cancelled.
+class ScriptedPrintTarget final : public PrintTarget {
+public:
+    QString printer;
+    std::deque<std::optional<QString>> pdfPaths;
+    QStringList proposed;
+
+    QString DefaultPrinter() override { return printer; }
+    std::optional<QString> AskPdfPath(const QString& proposedPath) override;
+};
+
 class FakeScreen final : public Screen {
 public:
     double width = 9600;   // 640 x 480 pixels at 15 twips per pixel
@@ -98,6 +111,7 @@ public:
     RecordingMci mci;
     FakeScreen screen;
     ManualClock clock;
+    ScriptedPrintTarget printTarget;
     bool ended = false;
     int endCode = -1;
 
