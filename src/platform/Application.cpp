@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPushButton>
+#include <QTranslator>
 
 namespace velin {
 
@@ -44,6 +47,12 @@ void SetUpApplication()
     static bool installed = false;
     if (!installed && qApp) {
         qApp->installEventFilter(new ReturnPressesFocusedButton(qApp));
+        // Every text of the game is Japanese; the toolkit's own dialogs
+        // (the save dialog, the input box's buttons) speak it too.
+        auto* translator = new QTranslator(qApp);
+        if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(translator);
         installed = true;
     }
 }

@@ -33,3 +33,9 @@ TEST(ReturnKey, PressesTheFocusedButtonOfAnyWindow)
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(presses, 2);
 }
+
+TEST(Application, ToolkitDialogsSpeakJapanese)
+{
+    // The buttons of the toolkit's own boxes and dialogs, as a person sees them.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
+}
