@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
@@ -343,6 +344,14 @@ void frmNono::MenuLineStyle_Click()
 void frmNono::BGM_On_Off_Click(int index)
 {
     Sounds().BGM_On_Off_Click(index);
+}
+
+bool frmNono::MinimisedOrMaximised()
+{
+    // Only the window system's own events: a person's click must not run a
+    // command in the middle of a load or at the end of a run.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return isMinimized() || isMaximized();
 }
 
 void frmNono::ShowCrossLines(bool visible)

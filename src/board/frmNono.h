@@ -168,6 +168,11 @@ public:
     // How much the inner height shrinks when these menus are shown, that is
     // how much taller the menu bar grows when they make it wrap.
     double MenuWrapHeight(std::initializer_list<QMenu*> menus);
+    // The window state as the window manager has it now. A minimise that
+    // arrived during the last lines of a solver run is still among the
+    // pending events; read without them, the state is stale and the board
+    // stayed minimised behind its end message.
+    bool MinimisedOrMaximised();
     // Stretches the separator under the menu bar to the inner width.
     void Form_Resize();
     // Places the opening picture and its texts relative to the Start button.

@@ -102,7 +102,7 @@ void frmNono::DrawQuestion()
 {
     // 1. The form is sized to the puzzle, which a minimised or maximised
     // window does not allow.
-    if (isMinimized() || isMaximized()) {
+    if (MinimisedOrMaximised()) {
         Platform::dialogs().MsgBox(QStringLiteral("問題に応じフォーム・サイズを変更します｡従って、最小化又は、") +
                                        QStringLiteral("最大化されていますとサイズの変更ができません。") +
                                        QStringLiteral("フォーム・サイズを元に戻します。"),

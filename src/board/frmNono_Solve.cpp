@@ -167,7 +167,7 @@ void frmNono::RunCheck()
 
 void frmNono::ShowEndMessage(QString result, const QString& errorText, const QString& startText, const QString& endText)
 {
-    if (isMinimized() || isMaximized())
+    if (MinimisedOrMaximised())
         showNormal();
     frmEndMsg& end = EndMsgForm();
     end.PlaceOnBoard();
