@@ -8,7 +8,9 @@ namespace velin {
 
 LineSolver::LineSolver(BoardModel& model, int rowCount, int columnCount, SolverHost& host)
     : model_(model), host_(host), rowCount_(rowCount), columnCount_(columnCount)
-{}
+{
+    AimView();
+}
 
 const char* LineSolver::FamilyName(RuleFamily family)
 {
@@ -39,11 +41,24 @@ void LineSolver::BeginPass(int passDirection)
         for (int k = 0; k <= count && k <= kMaxLine; ++k)
             LineClues[line][k] = runs[line][k];
     }
+    AimView();
+}
+
+// Cell() is the solver's most frequent call: a pointer and a stride into the
+// board spare it the pass direction and the 2-D index on every read.
+void LineSolver::AimView()
+{
+    static_assert(sizeof(Grid61) == sizeof(int16_t) * (kMaxLine + 1) * (kMaxLine + 1), "the board is one block");
+    const int16_t* board = model_.Board[0].data();
+    const bool rows = passDirection_ == kRowsPass;
+    lineView_ = rows ? board + line_ * (kMaxLine + 1) : board + line_;
+    viewStride_ = rows ? 1 : kMaxLine + 1;
 }
 
 void LineSolver::BeginLine(int line)
 {
     line_ = line;
+    AimView();
     SweepState = 0;
     LineComplete = 0;
     Step = 1;
@@ -79,7 +94,67 @@ void LineSolver::RunLineRules(int line)
     if (LineComplete)
         return;
 
+    // Most visits to a line drawn by a person decide nothing, and the
+    // pattern groups cost the same whether they act or not.
+    bool deduced = false;
+    if (skipFruitlessVisits_ && !PatternGroupsCanDecide(deduced)) {
+        LeaveStateAsPatternGroups(deduced);
+        return;
+    }
     RunPatternGroups();
+}
+
+// Every rule marks only cells that all placements of the clues agree on, and
+// the complete deduction over the window finds every such cell: when it finds
+// none, the groups would decide nothing. A window it cannot judge (the cells
+// contradict the clues) or one without an undecided cell (3i would complete
+// the line) goes through the groups.
+//
+// So does a window in which a stretch ends (a filled cell beside an open or
+// blank one): there the end scans would note the first stretches (f1 .. f4),
+// and scans 7 and 9 may read f1 and f2 on a later line before setting them
+// (scan 7's rule C at its second segment end, scan 9's rule A with the first
+// stretch still open at F). Without a stretch end no scan writes them, so a
+// skipped visit leaves them as the groups would.
+bool LineSolver::PatternGroupsCanDecide(bool& deduced)
+{
+    deduced = false;
+    for (int p = WindowStart + 1; p <= WindowEnd; ++p)
+        if ((Cell(p - 1) == kFilled) != (Cell(p) == kFilled))
+            return true;
+    // 3i left the line at its fixpoint and nothing changed since.
+    if (Rule3iSeen[passDirection_ == kRowsPass ? 0 : 1][line_] == DecidedInLine() + 1)
+        return false;
+    WindowDeduction deduction;
+    if (!DeduceWindow(deduction))
+        return true;
+    deduced = true;
+    return (deduction.mustFill | deduction.mustBlank) != 0 || deduction.open == 0;
+}
+
+// What RunPatternGroups leaves behind when it decides nothing, for the rules
+// of later lines that read it: the host calls, the clue statistics of the
+// third group, its OpenClueTotal, the pass notation of its last pass
+// (SetUpPass(-1); c2 .. c5 as that pass leaves them) and 3i's fixpoint note.
+// The other positions the scans remember (S, fs, P, X, ...) are not
+// replayed: a visit sets each before its reading matters (FruitlessVisitTest
+// scrambles them before every visit and finds the same marks).
+void LineSolver::LeaveStateAsPatternGroups(bool deduced)
+{
+    ++visitsSkipped_;
+    host_.ShowPlayTime(); // RunPatternGroups
+    host_.ShowPlayTime(); // ThirdGroup
+    FindClueExtremes();
+    FindSecondLargest();
+    OpenClueTotal = 0;
+    for (int k = FirstOpenClue; k <= LastOpenClue; ++k)
+        OpenClueTotal += Clue(k) + (k > FirstOpenClue ? 1 : 0);
+    SetUpPass(-1);
+    Step = 1;
+    // 3i, the group's last rule, would have run its deduction and noted the
+    // fixpoint.
+    if (deduced && Enabled(RuleFamily::Rule3i))
+        Rule3iSeen[passDirection_ == kRowsPass ? 0 : 1][line_] = static_cast<int16_t>(DecidedInLine() + 1);
 }
 
 void LineSolver::RunPatternGroups()
