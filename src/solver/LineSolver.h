@@ -126,16 +126,20 @@ public:
     // Runs the rules of one line up to, not including, FinishLine.
     void RunLineRules(int line);
     // On (the default), a visit whose window holds no forced cell skips the
-    // pattern groups and only leaves the state they would leave: the same
-    // marks in the same order for far less work. Off runs every rule on
-    // every visit, the plain path the skip is measured and tested against.
+    // rules after the first sweep and only leaves the state they would
+    // leave: the same marks in the same order for far less work. Off runs
+    // every rule on every visit, the plain path the skip is measured and
+    // tested against.
     void SetSkipFruitlessVisits(bool skip) { skipFruitlessVisits_ = skip; }
-    // False when no rule of the pattern groups can decide a cell of the
-    // current line; `deduced` tells whether the complete deduction ran.
-    bool PatternGroupsCanDecide(bool& deduced);
-    // Leaves the state a visit to the pattern groups that decides nothing
-    // would leave.
-    void LeaveStateAsPatternGroups(bool deduced);
+    // False when no rule can decide a cell of the current line; `deduced`
+    // tells whether the complete deduction ran, `decided` counts the
+    // line's decided cells (when the deduction or the 3i note was looked at).
+    bool RulesCanDecide(bool& deduced, int& decided);
+    // Leaves the state a visit that decides nothing would leave.
+    void LeaveStateOfFruitlessVisit(bool deduced, int decided);
+    // Sets f1s/f1e and f2s/f2e as the end scans of the current pass note
+    // the first two stretches that end in the window.
+    void NoteFirstStretches();
     // Blanks what is left of a complete line and adds the completion marker
     // to RowRuns / ColumnRuns, or runs ScanSegments on an open line.
     void FinishLine();
@@ -424,6 +428,9 @@ private:
     uint64_t enabledFamilies_ = AllFamilies();
     bool finishRequested_ = false;
     bool skipFruitlessVisits_ = true;
+    // The current visit was found to decide nothing (FinishLine skips its
+    // segment scan).
+    bool visitSkipped_ = false;
     int cellsDecided_ = 0;
     int visitsSkipped_ = 0;
 };

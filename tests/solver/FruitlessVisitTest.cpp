@@ -1,4 +1,4 @@
-// Skipping the pattern groups on visits that cannot decide a cell must change
+// Skipping the rules on visits that cannot decide a cell must change
 // nothing: the solver with the skip and the plain solver, which runs every
 // rule on every visit, make the same marks by the same rules in the same
 // order, end with the same board, completion markers, cycles and verdict.
@@ -105,15 +105,12 @@ int ExpectSameRun(const BoardModel& start, int rows, int columns, const std::str
     return fast.outcome.visitsSkipped;
 }
 
-// The skip does not replay the positions the scans remember (S, fs, P, ...):
-// it relies on a visit setting each one before its reading matters. The
-// plain solver is run here with those positions scrambled before every
-// visit; a rule that read one left by an earlier visit would mark otherwise.
-// Left out: the first two stretches f1 and f2, which scan 7 (rule C, at the
-// second segment end, with one stretch met or the second still open at F)
-// and scan 9 (rule A, its first stretch still open at F) may read from a
-// scan on an earlier line; there the comparisons with the plain solver
-// above are the evidence.
+// The skip replays only the first two stretches (f1, f2) of the positions
+// the scans remember: scans 7 and 9 may read those from a scan on an earlier
+// line. For the others (S, fs, P, X, ...) it relies on a visit setting each
+// before its reading matters. The plain solver is run here with those
+// scrambled before every visit; a rule that read one left by an earlier
+// visit would mark otherwise.
 void Scramble(LineSolver& solver, std::mt19937& random)
 {
     std::uniform_int_distribution<int> any(0, solver.PassLength() + 1);
