@@ -1,6 +1,10 @@
 // velin-bench-solver [CORPUS_FOLDER]
 //
 // Figures for the automatic solver, headless:
+//  - when valgrind is installed, AutoSolve's instructions counted by
+//    callgrind, the plain path (every rule on every visit) beside the
+//    default one that skips the pattern groups where they cannot act: over
+//    the corpus, on two of its largest puzzles and on random 60 x 60 puzzles;
 //  - the median time to solve line-solvable 60 x 60 puzzles, and the number of
 //    heap allocations made while solving (the line loop must make none);
 //  - strength: over a seeded set of random line-solvable puzzles from 10 x 10
@@ -17,6 +21,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -37,8 +45,14 @@ void* operator new(std::size_t size)
         return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 using namespace velin;
 
@@ -102,7 +116,7 @@ Puzzle RandomLineSolvable(std::mt19937& random, int rows, int columns)
 
 void PutClue(Grid61& grid, int line, const art::Clue& clue)
 {
-    if (clue.empty()) {  // an empty line: the single clue 0
+    if (clue.empty()) { // an empty line: the single clue 0
         grid[line][0] = 1;
         grid[line][1] = 0;
         return;
@@ -139,15 +153,17 @@ struct Result {
     long allocations = 0;
 };
 
-Result SolveWithGame(const BoardModel& start, int rows, int columns)
+Result SolveWithGame(const BoardModel& start, int rows, int columns, bool skipFruitless = true)
 {
     BoardModel model = start;
     HeadlessHost host(/*stopWhenStalled=*/true);
+    SolveOptions options;
+    options.skipFruitlessVisits = skipFruitless;
     QElapsedTimer timer;
     allocations = 0;
     counting = true;
     timer.start();
-    const SolveOutcome outcome = AutoSolve(model, rows, columns, host);
+    const SolveOutcome outcome = AutoSolve(model, rows, columns, host, options);
     const qint64 ns = timer.nsecsElapsed();
     counting = false;
     return {!outcome.stopped, ns / 1000.0, allocations.load()};
@@ -206,8 +222,8 @@ void Strength()
         total += count;
         finished += ok;
     }
-    std::printf("  all sizes: the game's solver finishes %d of %d (complete line logic: %d of %d)\n\n", finished,
-                total, total, total);
+    std::printf("  all sizes: the game's solver finishes %d of %d (complete line logic: %d of %d)\n\n", finished, total,
+                total, total);
 }
 
 void Corpus(const QString& folder)
@@ -271,12 +287,105 @@ void DefaultSet()
     std::printf("\n");
 }
 
-}  // namespace
+// ---- Instruction counts ---------------------------------------------------
+
+// The sets the instruction counts are taken on. Each is solved by a child
+// run of this program under callgrind, which counts only inside AutoSolve.
+struct CountedSet {
+    const char* key;
+    const char* label;
+};
+constexpr CountedSet kCountedSets[] = {
+    {"corpus", "corpus, every puzzle"},
+    {"nono031", "nono031.dat (60 x 50)"},
+    {"nono097", "nono097.dat"},
+    {"random60", "15 random 60 x 60"},
+};
+
+// The child: solves one set on one path and prints nothing.
+int SolveSet(const QString& set, bool skipFruitless, const QString& corpus)
+{
+    std::vector<std::pair<BoardModel, std::pair<int, int>>> boards;
+    if (set == QLatin1String("random60")) {
+        std::mt19937 random(20261210);
+        for (int i = 0; i < 15; ++i)
+            boards.push_back({BoardOf(RandomLineSolvable(random, 60, 60)), {60, 60}});
+    } else {
+        const QDir dir(corpus);
+        const QStringList files = set == QLatin1String("corpus")
+                                      ? dir.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name)
+                                      : QStringList{set + QStringLiteral(".dat")};
+        for (const QString& name : files) {
+            const auto question = QuestionFile::Read(dir.filePath(name));
+            BoardModel model;
+            if (question && QuestionFile::ParseClues(*question, model))
+                boards.push_back({model, {question->RowCount, question->ColumnCount}});
+        }
+    }
+    for (const auto& [board, size] : boards)
+        SolveWithGame(board, size.first, size.second, skipFruitless);
+    return boards.empty() ? 1 : 0;
+}
+
+// AutoSolve's instructions for one set and path, or -1 when callgrind could
+// not count them.
+double CountInstructions(const QString& valgrind, const QString& set, bool skipFruitless, const QString& corpus)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("callgrind.out"));
+    QProcess child;
+    child.setStandardOutputFile(QProcess::nullDevice());
+    child.setStandardErrorFile(QProcess::nullDevice());
+    child.start(valgrind, {QStringLiteral("--tool=callgrind"), QStringLiteral("--callgrind-out-file=") + out,
+                           QStringLiteral("--toggle-collect=velin::AutoSolve*"),
+                           QCoreApplication::applicationFilePath(), QStringLiteral("--solve"), set,
+                           skipFruitless ? QStringLiteral("skip") : QStringLiteral("plain"), corpus});
+    if (!child.waitForFinished(-1) || child.exitCode() != 0)
+        return -1;
+    QFile file(out);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.startsWith("totals:") || line.startsWith("summary:"))
+            return line.mid(line.indexOf(':') + 1).trimmed().toDouble();
+    }
+    return -1;
+}
+
+void Instructions(const QString& corpus)
+{
+    const QString valgrind = QStandardPaths::findExecutable(QStringLiteral("valgrind"));
+    if (valgrind.isEmpty()) {
+        std::printf("Instruction counts: valgrind not found (skipped)\n\n");
+        return;
+    }
+    std::printf("AutoSolve's instructions (callgrind), every rule on every visit beside the default path:\n");
+    std::printf("  %-24s %14s %14s %8s\n", "set", "plain path", "default path", "ratio");
+    for (const CountedSet& set : kCountedSets) {
+        const double plain = CountInstructions(valgrind, QLatin1String(set.key), false, corpus);
+        const double fast = CountInstructions(valgrind, QLatin1String(set.key), true, corpus);
+        if (plain <= 0 || fast <= 0) {
+            std::printf("  %-24s %14s\n", set.label, "not counted");
+            continue;
+        }
+        std::printf("  %-24s %12.1f M %12.1f M %7.1f %%\n", set.label, plain / 1e6, fast / 1e6, 100 * fast / plain);
+    }
+    std::printf("\n");
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() >= 4 && args.at(1) == QLatin1String("--solve")) {
+        const QString corpus = args.size() > 4 ? args.at(4) : QStringLiteral(VELIN_CORPUS_DIR);
+        return SolveSet(args.at(2), args.at(3) == QLatin1String("skip"), corpus);
+    }
     const QString corpus = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VELIN_CORPUS_DIR);
+    Instructions(corpus);
     Speed();
     Strength();
     DefaultSet();

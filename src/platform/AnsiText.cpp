@@ -169,8 +169,31 @@ bool AnsiReader::ReadLine(QString& line)
         failed_ = true;
         return false;
     }
-    line = AnsiText::Decode(bytes);
+    line = DecodeLine(bytes);
     return true;
+}
+
+QString AnsiReader::DecodeLine(const QByteArray& bytes)
+{
+    // Most lines of the game's files are numbers and commas. Printable ASCII
+    // and the tab read the same in code page 932 (its control codes 0x1A,
+    // 0x1C and 0x7F do not), so such a line needs no decoder at all.
+    bool printable = true;
+    for (const char ch : bytes) {
+        if (!((ch >= 0x20 && ch < 0x7F) || ch == '\t')) {
+            printable = false;
+            break;
+        }
+    }
+    if (printable)
+        return QString::fromLatin1(bytes);
+    if (!decoder_)
+        decoder_.emplace(kCodec);
+    QString line = (*decoder_)(bytes);
+    // Every line is decoded on its own, as by a fresh decoder: the unfinished
+    // character at the end of a damaged line does not run into the next.
+    decoder_->resetState();
+    return line;
 }
 
 bool AnsiReader::ReadItem(QString& item)

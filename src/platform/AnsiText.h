@@ -6,7 +6,9 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
+#include <optional>
 
 namespace velin {
 
@@ -35,6 +37,7 @@ public:
 private:
     bool NextRawLine(QByteArray& bytes);
     bool FillBuffer();
+    QString DecodeLine(const QByteArray& bytes);
 
     QFile file_;
     qsizetype maxLineBytes_;
@@ -46,6 +49,9 @@ private:
     // The line that items are being taken from.
     QString pending_;
     bool hasPending_ = false;
+    // Made for the first line that needs it and kept for the file: making a
+    // code page 932 decoder costs far more than decoding a line with it.
+    std::optional<QStringDecoder> decoder_;
 };
 
 namespace AnsiText {

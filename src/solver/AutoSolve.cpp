@@ -16,7 +16,7 @@ int32_t WholeSeconds(double timer)
 
 // One pass over every line of the current direction. Returns true when a stop
 // was requested; the pass then ends after the line it was working on.
-bool SolveLines(LineSolver& solver, SolverHost& host, int32_t& lastRefreshSecond)
+bool SolveLines(LineSolver& solver, SolverHost& host, int32_t& lastRefreshSecond, int& visits)
 {
     for (int line = 1; line <= solver.PassLines(); ++line) {
         // Every fourth line the window gets to run its events: Stop, the
@@ -25,6 +25,7 @@ bool SolveLines(LineSolver& solver, SolverHost& host, int32_t& lastRefreshSecond
             host.ProcessEvents();
         host.ShowPlayTime();
         if (!solver.LineMarkedComplete(line)) {
+            ++visits;
             solver.RunLineRules(line);
             // The timer carries a fraction, so this repaints after nearly
             // every line and the user watches the picture grow.
@@ -64,6 +65,7 @@ SolveOutcome AutoSolve(BoardModel& model, int rowCount, int columnCount, SolverH
     LineSolver solver(model, rowCount, columnCount, host);
     solver.SetObserver(options.observer);
     solver.SetEnabledFamilies(options.families);
+    solver.SetSkipFruitlessVisits(options.skipFruitlessVisits);
 
     host.DisableSolveMenus();
     host.ResetClockBlink();
@@ -76,9 +78,10 @@ SolveOutcome AutoSolve(BoardModel& model, int rowCount, int columnCount, SolverH
         const int decidedBefore = solver.CellsDecided();
         for (int pass : {LineSolver::kRowsPass, LineSolver::kColumnsPass}) {
             solver.BeginPass(pass);
-            if (SolveLines(solver, host, lastRefreshSecond)) {
+            if (SolveLines(solver, host, lastRefreshSecond, outcome.lineVisits)) {
                 outcome.stopped = true;
                 outcome.cellsDecided = solver.CellsDecided();
+                outcome.visitsSkipped = solver.VisitsSkipped();
                 host.EnableSolveMenus();
                 return outcome;
             }
@@ -96,11 +99,13 @@ SolveOutcome AutoSolve(BoardModel& model, int rowCount, int columnCount, SolverH
         if (host.StopRequested()) {
             outcome.stopped = true;
             outcome.cellsDecided = solver.CellsDecided();
+            outcome.visitsSkipped = solver.VisitsSkipped();
             host.EnableSolveMenus();
             return outcome;
         }
     }
     outcome.cellsDecided = solver.CellsDecided();
+    outcome.visitsSkipped = solver.VisitsSkipped();
     host.EnableSolveMenus();
     return outcome;
 }

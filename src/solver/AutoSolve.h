@@ -19,6 +19,9 @@ struct SolveOptions {
     MarkObserver* observer = nullptr;
     // The rule families that run; tests switch families off one at a time.
     uint64_t families = LineSolver::AllFamilies();
+    // Off: the plain path, every rule on every visit (LineSolver::
+    // SetSkipFruitlessVisits), for the equivalence test and the benchmark.
+    bool skipFruitlessVisits = true;
 };
 
 struct SolveOutcome {
@@ -28,6 +31,10 @@ struct SolveOutcome {
     int cycles = 0;
     // Cells the run decided.
     int cellsDecided = 0;
+    // Visits to open lines, and those of them that skipped the pattern
+    // groups because no rule could decide a cell.
+    int lineVisits = 0;
+    int visitsSkipped = 0;
 };
 
 // Solves the board of `model` (rowCount x columnCount, each 1..60). Decided

@@ -49,7 +49,8 @@ bool AllRetired(const int* states, int count)
 
 } // namespace
 
-void LineSolver::TrackEndScanCell(int pos, int prev, int cur, int kept)
+// Runs at every cell of every end scan: inlined into the scans' loops.
+inline void LineSolver::TrackEndScanCell(int pos, int prev, int cur, int kept)
 {
     if (prev == kBlank && cur != kBlank)
         S = pos;

@@ -409,6 +409,8 @@ void LineSolver::SettleEdgeCellPass(int direction)
 
 void LineSolver::FinishLine()
 {
+    if (visitSkipped_ && !LineComplete)
+        return;
     RuleScope scope(*this, "FinishLine");
     if (LineComplete) {
         // Every clue is placed: what is still undecided is blank.

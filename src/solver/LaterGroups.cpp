@@ -687,13 +687,29 @@ Bits Reverse(Bits x, int n)
     return x >> (63 - n);
 }
 
-// The cells p for which the c cells p .. p + c - 1 are all in `open`.
+// The cells p for which the c cells p .. p + c - 1 are all in `open`: each
+// step doubles the length of the runs known to start at a bit.
 Bits RoomFor(Bits open, int c)
 {
     Bits starts = open;
-    for (int t = 1; t < c; ++t)
-        starts &= open >> t;
+    for (int have = 1; have < c;) {
+        const int more = std::min(have, c - have);
+        starts &= starts >> more;
+        have += more;
+    }
     return starts;
+}
+
+// Every cell covered by a run of c cells starting at a bit of `starts`.
+Bits Cover(Bits starts, int c)
+{
+    Bits cover = starts;
+    for (int have = 1; have < c && cover;) {
+        const int more = std::min(have, c - have);
+        cover |= cover << more;
+        have += more;
+    }
+    return cover;
 }
 
 // fits[j], j = 0 .. count: the prefixes i of the window (cells 0 .. i - 1)
@@ -714,59 +730,47 @@ void PrefixFits(const int* clue, int count, Bits nonBlank, Bits nonFilled, Bits*
 
 } // namespace
 
-// Rule 3i: the complete deduction over the window. The open clues lie in the
-// window (the cells outside it are decided and hold the other clues). For
-// each j, before[j] tells which prefixes of the window can hold the first j
-// open clues and after[j] which suffixes can hold the rest; a cell can be
-// blank when some j fits on both sides of it, and filled when some clue has
-// a start covering it that both sides allow. Every undecided cell that can
-// be only one of the two is marked so.
-void LineSolver::Rule3i()
+// The open clues lie in the window (the cells outside it are decided and
+// hold the other clues). For each j, before[j] tells which prefixes of the
+// window can hold the first j open clues and after[j] which suffixes can hold
+// the rest; a cell can be blank when some j fits on both sides of it, and
+// filled when some clue has a start covering it that both sides allow.
+bool LineSolver::DeduceWindow(WindowDeduction& out) const
 {
     const int length = WindowEnd - WindowStart + 1;
     int count = LastOpenClue - FirstOpenClue + 1;
     if (length < 1 || length > kMaxLine || count < 0 || count > kMaxLine)
-        return;
+        return false;
     if (count == 1 && Clue(FirstOpenClue) == 0)
         count = 0;
-
-    // Nothing in the line changed since 3i left it at the fixpoint: the same
-    // cells give the same verdict.
-    const int decided = DecidedInLine();
-    int16_t& seen = Rule3iSeen[passDirection_ == kRowsPass ? 0 : 1][line_];
-    if (seen == decided + 1)
-        return;
 
     const Bits cells = Bit(length) - 1;
     Bits filled = 0;
     Bits blank = 0;
-    Bits filledReversed = 0;
-    Bits blankReversed = 0;
     for (int i = 0; i < length; ++i) {
         const int code = Cell(WindowStart + i);
-        if (code == kFilled) {
+        if (code == kFilled)
             filled |= Bit(i);
-            filledReversed |= Bit(length - 1 - i);
-        } else if (code == kBlank) {
+        else if (code == kBlank)
             blank |= Bit(i);
-            blankReversed |= Bit(length - 1 - i);
-        }
     }
+    const Bits filledReversed = Reverse(filled, length - 1);
+    const Bits blankReversed = Reverse(blank, length - 1);
     int clue[kMaxLine + 1];
     int clueReversed[kMaxLine + 1];
     for (int j = 0; j < count; ++j) {
         clue[j] = Clue(FirstOpenClue + j);
         clueReversed[count - 1 - j] = clue[j];
         if (clue[j] < 1 || clue[j] > length)
-            return; // cannot be placed: the line contradicts its clues
+            return false; // cannot be placed: the line contradicts its clues
     }
 
     Bits before[kMaxLine + 2];
     Bits beforeReversed[kMaxLine + 2];
     PrefixFits(clue, count, cells & ~blank, cells & ~filled, before);
-    PrefixFits(clueReversed, count, cells & ~blankReversed, cells & ~filledReversed, beforeReversed);
     if (!(before[count] & Bit(length)))
-        return; // the decided cells contradict the clues: nothing is forced
+        return false; // the decided cells contradict the clues: nothing is forced
+    PrefixFits(clueReversed, count, cells & ~blankReversed, cells & ~filledReversed, beforeReversed);
 
     // after[j]: the positions i from which cells i .. length - 1 can hold the
     // open clues j .. count - 1, read off the reversed line.
@@ -786,27 +790,39 @@ void LineSolver::Rule3i()
         // After the clue: a gap that may be blank and the rest fitting, or
         // the window's end for the last clue.
         const Bits rightFits = ((nonFilled & (after[j + 1] >> 1)) | (j == count - 1 ? Bit(length) : 0)) >> c;
-        Bits starts = RoomFor(cells & ~blank, c) & leftFits & rightFits;
-        for (int t = 0; t < c && starts; ++t)
-            canFill |= starts << t;
+        canFill |= Cover(RoomFor(cells & ~blank, c) & leftFits & rightFits, c);
     }
+    const Bits undecided = cells & ~filled & ~blank;
+    out.mustFill = undecided & canFill & ~canBlank;
+    out.mustBlank = undecided & canBlank & ~canFill;
+    out.open = undecided & ~out.mustFill & ~out.mustBlank;
+    return true;
+}
 
-    bool open = false;
+// Rule 3i: the complete deduction over the window (DeduceWindow). Every
+// undecided cell that can be only filled or only blank is marked so.
+void LineSolver::Rule3i()
+{
+    // Nothing in the line changed since 3i left it at the fixpoint: the same
+    // cells give the same verdict.
+    const int decided = DecidedInLine();
+    int16_t& seen = Rule3iSeen[passDirection_ == kRowsPass ? 0 : 1][line_];
+    if (seen == decided + 1)
+        return;
+
+    WindowDeduction deduction;
+    if (!DeduceWindow(deduction))
+        return;
+    const int length = WindowEnd - WindowStart + 1;
     for (int i = 0; i < length; ++i) {
-        if (Cell(WindowStart + i) != kUndecided)
-            continue;
-        const bool fill = canFill & Bit(i);
-        const bool empty = canBlank & Bit(i);
         const int pos = WindowStart + i;
-        if (fill && !empty)
+        if (deduction.mustFill & Bit(i))
             MarkFilled(pos, pos);
-        else if (empty && !fill)
+        else if (deduction.mustBlank & Bit(i))
             MarkBlank(pos, pos);
-        else
-            open = true;
     }
     // Every cell of the window decided: every open clue is placed.
-    if (!open)
+    if (!deduction.open)
         LineComplete = 1;
     seen = static_cast<int16_t>(DecidedInLine() + 1);
 }

@@ -8,7 +8,9 @@ namespace velin {
 
 LineSolver::LineSolver(BoardModel& model, int rowCount, int columnCount, SolverHost& host)
     : model_(model), host_(host), rowCount_(rowCount), columnCount_(columnCount)
-{}
+{
+    AimView();
+}
 
 const char* LineSolver::FamilyName(RuleFamily family)
 {
@@ -39,11 +41,25 @@ void LineSolver::BeginPass(int passDirection)
         for (int k = 0; k <= count && k <= kMaxLine; ++k)
             LineClues[line][k] = runs[line][k];
     }
+    AimView();
+}
+
+// Cell() is the solver's most frequent call: a pointer and a stride into the
+// board spare it the pass direction and the 2-D index on every read.
+void LineSolver::AimView()
+{
+    static_assert(sizeof(Grid61) == sizeof(int16_t) * (kMaxLine + 1) * (kMaxLine + 1), "the board is one block");
+    const int16_t* board = model_.Board[0].data();
+    const bool rows = passDirection_ == kRowsPass;
+    lineView_ = rows ? board + line_ * (kMaxLine + 1) : board + line_;
+    viewStride_ = rows ? 1 : kMaxLine + 1;
 }
 
 void LineSolver::BeginLine(int line)
 {
     line_ = line;
+    AimView();
+    visitSkipped_ = false;
     SweepState = 0;
     LineComplete = 0;
     Step = 1;
@@ -65,6 +81,16 @@ void LineSolver::RunLineRules(int line)
     }
 
     FindSecondLargest();
+    // Most visits to a line drawn by a person decide nothing, and the rules
+    // cost the same whether they act or not.
+    bool deduced = false;
+    int decided = 0;
+    if (skipFruitlessVisits_ && !RulesCanDecide(deduced, decided)) {
+        LeaveStateOfFruitlessVisit(deduced, decided);
+        return;
+    }
+    const int decidedBefore = cellsDecided_;
+
     SettleEndClues();
     if (LineComplete)
         return;
@@ -79,7 +105,108 @@ void LineSolver::RunLineRules(int line)
     if (LineComplete)
         return;
 
+    // The general rules may have decided every cell that was forced.
+    if (skipFruitlessVisits_ && cellsDecided_ != decidedBefore && !RulesCanDecide(deduced, decided)) {
+        LeaveStateOfFruitlessVisit(deduced, decided);
+        return;
+    }
     RunPatternGroups();
+}
+
+// Every rule marks only cells that all placements of the clues agree on, and
+// the complete deduction over the window finds every such cell: when it finds
+// none, the rules would decide nothing. A window it cannot judge (the cells
+// contradict the clues) or one without an undecided cell (3i would complete
+// the line) goes through the rules.
+bool LineSolver::RulesCanDecide(bool& deduced, int& decided)
+{
+    deduced = false;
+    decided = 0;
+    // Without scan 2 the first two stretches a skipped visit would note are
+    // not known (LeaveStateOfFruitlessVisit): only a window where no stretch
+    // ends, so that no scan notes one, may skip then.
+    if (!Enabled(RuleFamily::Scan2) && LastOpenClue - FirstOpenClue >= 2) {
+        for (int p = WindowStart + 1; p <= WindowEnd; ++p)
+            if ((Cell(p - 1) == kFilled) != (Cell(p) == kFilled))
+                return true;
+    }
+    // 3i left the line at its fixpoint and nothing changed since.
+    decided = DecidedInLine();
+    if (Rule3iSeen[passDirection_ == kRowsPass ? 0 : 1][line_] == decided + 1)
+        return false;
+    WindowDeduction deduction;
+    if (!DeduceWindow(deduction))
+        return true;
+    deduced = true;
+    return (deduction.mustFill | deduction.mustBlank) != 0 || deduction.open == 0;
+}
+
+// The first two stretches that end inside the window, walking from E in
+// direction d as the end scans do (TrackEndScanCell): start and after-cell.
+void LineSolver::NoteFirstStretches()
+{
+    int prev = kBlank;
+    int ended = 0;
+    int start = 0;
+    for (int pos = E; dist(pos, F) >= 0 && ended < 2; pos += d) {
+        const int cur = Cell(pos);
+        if (prev != kFilled && cur == kFilled)
+            start = pos;
+        if (prev == kFilled && cur != kFilled) {
+            ++ended;
+            if (ended == 1) {
+                f1s = start;
+                f1e = pos;
+            } else {
+                f2s = start;
+                f2e = pos;
+            }
+        }
+        prev = cur;
+    }
+}
+
+// What the rules leave behind on a visit that decides nothing, for the rules
+// of later lines that read it. The general rules leave nothing but marks,
+// and FinishLine's segment scan nothing at all; the pattern groups
+// (RunPatternGroups) leave the host calls, the clue statistics of the third
+// group, its OpenClueTotal, the pass notation of its last pass
+// (SetUpPass(-1); c2 .. c5 as that pass leaves them), 3i's fixpoint note and
+// the first two stretches the end scans note (f1, f2).
+//
+// Scans 7 and 9 may read f1 and f2 before setting them (scan 7's rule C at
+// its second segment end with one stretch met or the second still open at
+// F, scan 9's rule A with the first stretch open at F), and so see what a
+// scan on an earlier line left. With three or more clues open, scan 2 walks
+// past the second stretch end of each pass (its rule B lives until then), so
+// each pass notes them, the backward pass last; a stretch end that is not
+// there leaves the value of the pass before, or of the visit before.
+//
+// The other positions the scans remember (S, fs, fe, nf, f3, f4, P, Q, G, H,
+// R, X) are not replayed: a visit sets each before its reading matters
+// (FruitlessVisitTest scrambles them before every visit and finds the same
+// marks).
+void LineSolver::LeaveStateOfFruitlessVisit(bool deduced, int decided)
+{
+    ++visitsSkipped_;
+    visitSkipped_ = true;
+    host_.ShowPlayTime(); // RunPatternGroups
+    for (int direction : {+1, -1}) {
+        SetUpPass(direction);
+        if (N >= 2 && Enabled(RuleFamily::Scan2))
+            NoteFirstStretches();
+    }
+    host_.ShowPlayTime(); // ThirdGroup
+    FindClueExtremes();
+    FindSecondLargest();
+    OpenClueTotal = 0;
+    for (int k = FirstOpenClue; k <= LastOpenClue; ++k)
+        OpenClueTotal += Clue(k) + (k > FirstOpenClue ? 1 : 0);
+    Step = 1;
+    // 3i, the group's last rule, would have run its deduction and noted the
+    // fixpoint.
+    if (deduced && Enabled(RuleFamily::Rule3i))
+        Rule3iSeen[passDirection_ == kRowsPass ? 0 : 1][line_] = static_cast<int16_t>(decided + 1);
 }
 
 void LineSolver::RunPatternGroups()

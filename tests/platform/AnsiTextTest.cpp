@@ -77,6 +77,34 @@ TEST(AnsiText, ItemsEndAtCommasAndQuotesAreStripped)
     EXPECT_TRUE(reader.AtEnd());
 }
 
+TEST(AnsiText, EachLineReadsAsIfDecodedAlone)
+{
+    // The reader keeps one decoder per file and passes plain ASCII lines
+    // around it; every line must still read as a decoder of its own reads it.
+    // Code page 932 maps the control codes 0x1A, 0x1C and 0x7F elsewhere, and
+    // a line cut inside a double-byte character must not spoil the next.
+    const QList<QByteArray> lines{
+        "15,10",
+        QByteArray::fromHex("819a8360836a8356"), // ★イニシ
+        "tab\there",
+        QByteArray("a\x1a b\x1c c\x7f"),
+        QByteArray::fromHex("41428a"), // ends with a lead byte
+        QByteArray::fromHex("8341"),   // ア, right after the cut line
+        QByteArray::fromHex("ff80a0fd"),
+        "",
+        "last",
+    };
+    QTemporaryDir dir;
+    AnsiReader reader(writeBytes(dir, lines.join("\r\n")));
+    for (const QByteArray& bytes : lines) {
+        QString line;
+        ASSERT_TRUE(reader.ReadLine(line));
+        EXPECT_EQ(line, AnsiText::Decode(bytes)) << bytes.toHex().constData();
+    }
+    EXPECT_TRUE(reader.AtEnd());
+    EXPECT_EQ(AnsiText::Decode("a\x1a").at(1), QChar(0x1C)) << "the control codes differ from ASCII";
+}
+
 TEST(AnsiText, OverlongLineFailsInsteadOfEatingMemory)
 {
     QTemporaryDir dir;
