@@ -1,0 +1,508 @@
+#include "solver/search/Analysis.h"
+
+#include "solver/search/LineBits.h"
+
+#include <QElapsedTimer>
+#include <bit>
+#include <cstring>
+#include <memory>
+
+namespace velin::search {
+
+namespace {
+
+constexpr int kMax = kMaxLineCells;
+
+// The board as four sets of masks, so that a row and a column are each one
+// word: bit c of rowFilled[r] and bit r of columnFilled[c] are the same cell.
+struct Grid {
+    uint64_t rowFilled[kMax];
+    uint64_t rowBlank[kMax];
+    uint64_t columnFilled[kMax];
+    uint64_t columnBlank[kMax];
+
+    void Set(int row, int column, bool filled)
+    {
+        if (filled) {
+            rowFilled[row] |= uint64_t{1} << column;
+            columnFilled[column] |= uint64_t{1} << row;
+        } else {
+            rowBlank[row] |= uint64_t{1} << column;
+            columnBlank[column] |= uint64_t{1} << row;
+        }
+    }
+};
+
+// One level of the depth-first search: the board at that level and, once it
+// has branched, the cell and the value still to be tried.
+struct Frame {
+    Grid grid;
+    int row = 0;
+    int column = 0;
+    bool firstFilled = true;
+    bool pending = false;
+};
+
+enum class NodeResult { Contradiction, Solved, Open };
+
+class Analyser {
+public:
+    Analyser(const PuzzleClues& puzzle, const AnalysisOptions& options) : options_(options)
+    {
+        rows_ = puzzle.rows;
+        columns_ = puzzle.columns;
+        rowMask_ = LineMask(rows_);
+        columnMask_ = LineMask(columns_);
+        valid_ = rows_ >= 1 && columns_ >= 1 && rows_ <= kMax && columns_ <= kMax &&
+                 static_cast<int>(puzzle.rowClues.size()) == rows_ &&
+                 static_cast<int>(puzzle.columnClues.size()) == columns_;
+        if (!valid_)
+            return;
+        for (int r = 0; r < rows_ && valid_; ++r)
+            valid_ = Convert(puzzle.rowClues[r], columns_, rowClues_[r]);
+        for (int c = 0; c < columns_ && valid_; ++c)
+            valid_ = Convert(puzzle.columnClues[c], rows_, columnClues_[c]);
+    }
+
+    Analysis Run()
+    {
+        timer_.start();
+        Analysis result;
+        result.verdict = Solve(result);
+        result.nodes = nodes_;
+        result.probes = probes_;
+        for (int i = 0; i < solutionCount_; ++i)
+            result.solutions.push_back(Picture(solutions_[i]));
+        result.micros = timer_.nsecsElapsed() / 1000;
+        return result;
+    }
+
+private:
+    static bool Convert(const std::vector<int>& numbers, int cells, LineClue& clue)
+    {
+        int need = -1;
+        clue.count = 0;
+        for (int n : numbers) {
+            if (n < 1 || n > cells || clue.count == kMaxClueNumbers)
+                return false;
+            need += n + 1;
+            clue.length[clue.count++] = static_cast<uint8_t>(n);
+        }
+        return need <= cells;
+    }
+
+    Verdict Solve(Analysis& result)
+    {
+        if (!valid_)
+            return Verdict::None;
+        Grid& root = rootGrid_;
+        std::memset(&root, 0, sizeof root);
+        if (!SweepLines(root, result.lineCycles))
+            return Verdict::None;
+        if (Complete(root)) {
+            result.solvedByLines = true;
+            result.solvedWithoutSearch = true;
+            Record(root);
+            return Verdict::Unique;
+        }
+        // One level per undecided cell at most, allocated here so that the
+        // search itself never allocates.
+        frames_.resize(static_cast<size_t>(rows_ * columns_ - Decided(root) + 2));
+        frames_[0].grid = root;
+        const bool exhausted = Search();
+        if (timedOut_)
+            return Verdict::Unknown;
+        if (solutionCount_ >= 2)
+            return Verdict::Multiple;
+        if (!exhausted)
+            return Verdict::Unknown;
+        result.solvedWithoutSearch = nodes_ == 0 && solutionCount_ == 1;
+        return solutionCount_ == 1 ? Verdict::Unique : Verdict::None;
+    }
+
+    // Line logic in sweeps, all rows then all columns, as a person (and the
+    // game's solver) works; counts the sweeps that decided something.
+    bool SweepLines(Grid& grid, int& cycles)
+    {
+        uint64_t dirtyRows = rowMask_;
+        uint64_t dirtyColumns = columnMask_;
+        cycles = 0;
+        while (dirtyRows | dirtyColumns) {
+            uint64_t nextRows = 0;
+            uint64_t nextColumns = 0;
+            bool changed = false;
+            for (uint64_t d = dirtyRows; d; d &= d - 1) {
+                const int r = std::countr_zero(d);
+                uint64_t changedCells = 0;
+                if (!SolveRow(grid, r, changedCells))
+                    return false;
+                nextColumns |= changedCells;
+                changed |= changedCells != 0;
+            }
+            dirtyColumns |= nextColumns;
+            for (uint64_t d = dirtyColumns; d; d &= d - 1) {
+                const int c = std::countr_zero(d);
+                uint64_t changedCells = 0;
+                if (!SolveColumn(grid, c, changedCells))
+                    return false;
+                nextRows |= changedCells;
+                changed |= changedCells != 0;
+            }
+            if (!changed)
+                break;
+            ++cycles;
+            dirtyRows = nextRows;
+            dirtyColumns = 0;
+        }
+        return true;
+    }
+
+    bool SolveRow(Grid& grid, int r, uint64_t& changedCells)
+    {
+        uint64_t filled = grid.rowFilled[r];
+        uint64_t blank = grid.rowBlank[r];
+        if (!SolveLineBits(rowClues_[r], columns_, filled, blank))
+            return false;
+        const uint64_t newFilled = filled & ~grid.rowFilled[r];
+        const uint64_t newBlank = blank & ~grid.rowBlank[r];
+        changedCells = newFilled | newBlank;
+        if (!changedCells)
+            return true;
+        grid.rowFilled[r] = filled;
+        grid.rowBlank[r] = blank;
+        const uint64_t bit = uint64_t{1} << r;
+        for (uint64_t m = newFilled; m; m &= m - 1)
+            grid.columnFilled[std::countr_zero(m)] |= bit;
+        for (uint64_t m = newBlank; m; m &= m - 1)
+            grid.columnBlank[std::countr_zero(m)] |= bit;
+        return true;
+    }
+
+    bool SolveColumn(Grid& grid, int c, uint64_t& changedCells)
+    {
+        uint64_t filled = grid.columnFilled[c];
+        uint64_t blank = grid.columnBlank[c];
+        if (!SolveLineBits(columnClues_[c], rows_, filled, blank))
+            return false;
+        const uint64_t newFilled = filled & ~grid.columnFilled[c];
+        const uint64_t newBlank = blank & ~grid.columnBlank[c];
+        changedCells = newFilled | newBlank;
+        if (!changedCells)
+            return true;
+        grid.columnFilled[c] = filled;
+        grid.columnBlank[c] = blank;
+        const uint64_t bit = uint64_t{1} << c;
+        for (uint64_t m = newFilled; m; m &= m - 1)
+            grid.rowFilled[std::countr_zero(m)] |= bit;
+        for (uint64_t m = newBlank; m; m &= m - 1)
+            grid.rowBlank[std::countr_zero(m)] |= bit;
+        return true;
+    }
+
+    // Line logic from the given dirty lines until nothing changes; false on
+    // a contradiction.
+    bool Propagate(Grid& grid, uint64_t dirtyRows, uint64_t dirtyColumns)
+    {
+        while (dirtyRows | dirtyColumns) {
+            for (; dirtyRows; dirtyRows &= dirtyRows - 1) {
+                uint64_t changedCells = 0;
+                if (!SolveRow(grid, std::countr_zero(dirtyRows), changedCells))
+                    return false;
+                dirtyColumns |= changedCells;
+            }
+            for (; dirtyColumns; dirtyColumns &= dirtyColumns - 1) {
+                uint64_t changedCells = 0;
+                if (!SolveColumn(grid, std::countr_zero(dirtyColumns), changedCells))
+                    return false;
+                dirtyRows |= changedCells;
+            }
+        }
+        return true;
+    }
+
+    bool Try(Grid& grid, int row, int column, bool filled)
+    {
+        grid.Set(row, column, filled);
+        return Propagate(grid, uint64_t{1} << row, uint64_t{1} << column);
+    }
+
+    int Decided(const Grid& grid) const
+    {
+        int n = 0;
+        for (int r = 0; r < rows_; ++r)
+            n += std::popcount(grid.rowFilled[r] | grid.rowBlank[r]);
+        return n;
+    }
+
+    bool Complete(const Grid& grid) const
+    {
+        for (int r = 0; r < rows_; ++r)
+            if ((grid.rowFilled[r] | grid.rowBlank[r]) != columnMask_)
+                return false;
+        return true;
+    }
+
+    bool OutOfTime()
+    {
+        if ((++ticks_ & 15) == 0 && timer_.elapsed() >= options_.budgetMs)
+            timedOut_ = true;
+        return timedOut_;
+    }
+
+    // Keeps a complete, consistent board as a picture unless it is one
+    // already kept; two different pictures end the search.
+    void Record(const Grid& grid)
+    {
+        for (int i = 0; i < solutionCount_; ++i)
+            if (std::memcmp(solutions_[i], grid.rowFilled, sizeof(uint64_t) * rows_) == 0)
+                return;
+        if (solutionCount_ < 2)
+            std::memcpy(solutions_[solutionCount_++], grid.rowFilled, sizeof(uint64_t) * rows_);
+    }
+
+    bool Stop() const { return timedOut_ || solutionCount_ >= 2; }
+
+    // Probes and chooses the branching cell. `grid` is propagated on entry.
+    NodeResult Evaluate(Frame& frame)
+    {
+        Grid& grid = frame.grid;
+        if (Complete(grid)) {
+            Record(grid);
+            return NodeResult::Solved;
+        }
+        if (OutOfTime())
+            return NodeResult::Open;
+        if (options_.probing) {
+            const NodeResult probed = Probe(frame);
+            if (probed != NodeResult::Open || Stop())
+                return probed;
+            if (options_.branching != Branching::FirstCell)
+                return NodeResult::Open; // Probe chose the cell
+        }
+        for (int r = 0; r < rows_; ++r) {
+            const uint64_t open = columnMask_ & ~(grid.rowFilled[r] | grid.rowBlank[r]);
+            if (open) {
+                frame.row = r;
+                frame.column = std::countr_zero(open);
+                frame.firstFilled = true;
+                return NodeResult::Open;
+            }
+        }
+        return NodeResult::Solved; // unreachable: the grid was not complete
+    }
+
+    // Tries every undecided cell both ways until a whole round proves
+    // nothing. A try that fails fixes the other value; a try that completes
+    // the board is a picture. A try is skipped when an earlier successful
+    // try of this round already decided that cell the same way: line logic
+    // only ever adds to what it is given, so that try cannot fail either.
+    NodeResult Probe(Frame& frame)
+    {
+        Grid& grid = frame.grid;
+        bool changed = true;
+        while (changed) {
+            changed = false;
+            std::memset(skipFilled_, 0, sizeof(uint64_t) * rows_);
+            std::memset(skipBlank_, 0, sizeof(uint64_t) * rows_);
+            long bestScore = -1;
+            const int before = Decided(grid);
+            for (int r = 0; r < rows_; ++r) {
+                for (uint64_t open = columnMask_ & ~(grid.rowFilled[r] | grid.rowBlank[r]); open; open &= open - 1) {
+                    const int c = std::countr_zero(open);
+                    const uint64_t bit = uint64_t{1} << c;
+                    if ((grid.rowFilled[r] | grid.rowBlank[r]) & bit)
+                        continue;           // decided by a failed try earlier in this round
+                    int gained[2] = {0, 0}; // blank, filled
+                    for (int value = 1; value >= 0; --value) {
+                        const uint64_t* skip = value ? skipFilled_ : skipBlank_;
+                        if (skip[r] & bit)
+                            continue;
+                        if (OutOfTime())
+                            return NodeResult::Open;
+                        ++probes_;
+                        scratch_ = grid;
+                        if (!Try(scratch_, r, c, value == 1)) {
+                            if (!Try(grid, r, c, value == 0))
+                                return NodeResult::Contradiction;
+                            if (Complete(grid)) {
+                                Record(grid);
+                                return NodeResult::Solved;
+                            }
+                            changed = true;
+                            std::memset(skipFilled_, 0, sizeof(uint64_t) * rows_);
+                            std::memset(skipBlank_, 0, sizeof(uint64_t) * rows_);
+                            break;
+                        }
+                        if (Complete(scratch_)) {
+                            Record(scratch_);
+                            if (Stop())
+                                return NodeResult::Open;
+                        }
+                        for (int rr = 0; rr < rows_; ++rr) {
+                            skipFilled_[rr] |= scratch_.rowFilled[rr] & ~grid.rowFilled[rr];
+                            skipBlank_[rr] |= scratch_.rowBlank[rr] & ~grid.rowBlank[rr];
+                        }
+                        gained[value] = Decided(scratch_) - before;
+                    }
+                    if ((grid.rowFilled[r] | grid.rowBlank[r]) & bit)
+                        continue;
+                    const long score = long{gained[0] + 1} * (gained[1] + 1);
+                    if (score > bestScore) {
+                        bestScore = score;
+                        frame.row = r;
+                        frame.column = c;
+                        const bool richerFilled = gained[1] >= gained[0];
+                        frame.firstFilled =
+                            options_.branching == Branching::ProbePoorerFirst ? !richerFilled : richerFilled;
+                    }
+                }
+            }
+        }
+        return NodeResult::Open;
+    }
+
+    // The depth-first search from frames_[0]; true when it was exhausted.
+    bool Search()
+    {
+        int top = 0;
+        for (;;) {
+            const NodeResult result = Evaluate(frames_[top]);
+            if (Stop())
+                return false;
+            if (result == NodeResult::Open) {
+                Frame& parent = frames_[top];
+                parent.pending = true;
+                Frame& child = frames_[top + 1];
+                child.grid = parent.grid;
+                ++nodes_;
+                ++top;
+                if (Try(child.grid, parent.row, parent.column, parent.firstFilled))
+                    continue;
+            }
+            // The node at `top` is finished: go back to the nearest level with
+            // a value still to try, and try it in that level's own frame.
+            for (;;) {
+                if (top == 0)
+                    return true;
+                Frame& parent = frames_[--top];
+                if (!parent.pending)
+                    continue;
+                parent.pending = false;
+                ++nodes_;
+                if (Try(parent.grid, parent.row, parent.column, !parent.firstFilled))
+                    break;
+            }
+        }
+    }
+
+    QStringList Picture(const uint64_t* rows) const
+    {
+        QStringList picture;
+        for (int r = 0; r < rows_; ++r) {
+            QString line(columns_, u'.');
+            for (int c = 0; c < columns_; ++c)
+                if (rows[r] & (uint64_t{1} << c))
+                    line[c] = u'#';
+            picture << line;
+        }
+        return picture;
+    }
+
+    AnalysisOptions options_;
+    int rows_ = 0;
+    int columns_ = 0;
+    uint64_t rowMask_ = 0;
+    uint64_t columnMask_ = 0;
+    bool valid_ = false;
+    LineClue rowClues_[kMax];
+    LineClue columnClues_[kMax];
+    Grid rootGrid_;
+    Grid scratch_;
+    uint64_t skipFilled_[kMax] = {};
+    uint64_t skipBlank_[kMax] = {};
+    std::vector<Frame> frames_;
+    uint64_t solutions_[2][kMax] = {};
+    int solutionCount_ = 0;
+    long nodes_ = 0;
+    long probes_ = 0;
+    unsigned ticks_ = 0;
+    bool timedOut_ = false;
+    QElapsedTimer timer_;
+};
+
+} // namespace
+
+QString VerdictWord(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Unique:
+        return QStringLiteral("unique");
+    case Verdict::Multiple:
+        return QStringLiteral("multiple");
+    case Verdict::None:
+        return QStringLiteral("none");
+    case Verdict::Unknown:
+        break;
+    }
+    return QStringLiteral("unknown");
+}
+
+PuzzleClues CluesOf(const BoardModel& model, int rows, int columns)
+{
+    PuzzleClues puzzle;
+    puzzle.rows = rows;
+    puzzle.columns = columns;
+    const auto line = [](const Grid61& clues, int index) {
+        std::vector<int> numbers;
+        const int count = clues[index][0];
+        for (int k = 1; k <= count && k <= kMaxLine; ++k)
+            numbers.push_back(clues[index][k]);
+        if (numbers.size() == 1 && numbers[0] == 0)
+            numbers.clear(); // "0": an empty line
+        return numbers;
+    };
+    for (int r = 1; r <= rows && r <= kMaxLine; ++r)
+        puzzle.rowClues.push_back(line(model.RowClues, r));
+    for (int c = 1; c <= columns && c <= kMaxLine; ++c)
+        puzzle.columnClues.push_back(line(model.ColumnClues, c));
+    return puzzle;
+}
+
+Analysis Analyse(const PuzzleClues& puzzle, const AnalysisOptions& options)
+{
+    // Large (about 4 KB per search level) and used once: on the heap.
+    auto analyser = std::make_unique<Analyser>(puzzle, options);
+    return analyser->Run();
+}
+
+bool SatisfiesClues(const PuzzleClues& puzzle, const QStringList& picture)
+{
+    if (picture.size() != puzzle.rows || static_cast<int>(puzzle.rowClues.size()) != puzzle.rows ||
+        static_cast<int>(puzzle.columnClues.size()) != puzzle.columns)
+        return false;
+    const auto runs = [](auto cellAt, int cells) {
+        std::vector<int> found;
+        int run = 0;
+        for (int i = 0; i <= cells; ++i) {
+            if (i < cells && cellAt(i)) {
+                ++run;
+            } else if (run > 0) {
+                found.push_back(run);
+                run = 0;
+            }
+        }
+        return found;
+    };
+    for (int r = 0; r < puzzle.rows; ++r) {
+        if (picture[r].size() != puzzle.columns)
+            return false;
+        if (runs([&](int c) { return picture[r][c] == u'#'; }, puzzle.columns) != puzzle.rowClues[r])
+            return false;
+    }
+    for (int c = 0; c < puzzle.columns; ++c)
+        if (runs([&](int r) { return picture[r][c] == u'#'; }, puzzle.rows) != puzzle.columnClues[c])
+            return false;
+    return true;
+}
+
+} // namespace velin::search

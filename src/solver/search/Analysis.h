@@ -1,0 +1,77 @@
+#pragma once
+// Tells an author how many pictures a puzzle has: complete line logic first,
+// then probing (try each undecided cell both ways and keep what a failed try
+// proves), then a depth-first search that branches on the cell whose probes
+// decided most. It stops at the second picture, so "multiple" comes with two
+// different pictures and "unique" means the whole search was exhausted.
+// Apart from the game's rule-based solver: this one is for the tools only.
+#include "board/BoardModel.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+namespace velin::search {
+
+enum class Verdict { Unique, Multiple, None, Unknown };
+
+// The word velin-check prints for a verdict.
+QString VerdictWord(Verdict verdict);
+
+enum class Branching {
+    // The first undecided cell, row by row, tried filled first.
+    FirstCell,
+    // The cell whose two probes decided most cells together; the value whose
+    // probe decided more is tried first.
+    ProbeRicherFirst,
+    // The same cell, with the value whose probe decided fewer tried first.
+    ProbePoorerFirst,
+};
+
+struct AnalysisOptions {
+    // Time allowed for one puzzle; the verdict is Unknown when it runs out.
+    int budgetMs = 2000;
+    // Probing at every node of the search (off: line logic only).
+    bool probing = true;
+    Branching branching = Branching::ProbeRicherFirst;
+};
+
+struct PuzzleClues {
+    int rows = 0;
+    int columns = 0;
+    // Run lengths per line; an empty line has none. A zero among them, or a
+    // clue that cannot fit its line, makes the puzzle have no picture.
+    std::vector<std::vector<int>> rowClues;
+    std::vector<std::vector<int>> columnClues;
+};
+
+// The clues of a loaded board model ("0" is an empty line).
+PuzzleClues CluesOf(const BoardModel& model, int rows, int columns);
+
+struct Analysis {
+    Verdict verdict = Verdict::Unknown;
+    // Branch decisions tried by the search; 0 when no branching was needed.
+    long nodes = 0;
+    // Probes made (one cell tried one way and propagated).
+    long probes = 0;
+    qint64 micros = 0;
+    // Rows-then-columns sweeps of complete line logic from the empty board
+    // until it finished or stalled (a sweep that decided nothing is not counted).
+    int lineCycles = 0;
+    // Line logic alone finished the picture.
+    bool solvedByLines = false;
+    // Line logic and probing finished it without branching.
+    bool solvedWithoutSearch = false;
+    // Up to two different pictures, rows of '#' (filled) and '.' (blank):
+    // one for Unique, two for Multiple.
+    std::vector<QStringList> solutions;
+};
+
+// Analyses the puzzle (at most 60 x 60; larger ones are None).
+Analysis Analyse(const PuzzleClues& puzzle, const AnalysisOptions& options = {});
+
+// True when the picture (rows of '#' and '.') has exactly the puzzle's clues.
+bool SatisfiesClues(const PuzzleClues& puzzle, const QStringList& picture);
+
+} // namespace velin::search
