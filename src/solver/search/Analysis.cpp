@@ -4,7 +4,9 @@
 
 #include <QElapsedTimer>
 #include <bit>
+#include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 namespace velin::search {
@@ -272,19 +274,14 @@ private:
         }
         if (OutOfTime())
             return NodeResult::Open;
-        if (options_.probing) {
-            const NodeResult probed = Probe(frame);
-            if (probed != NodeResult::Open || Stop())
-                return probed;
-            if (options_.branching != Branching::FirstCell)
-                return NodeResult::Open; // Probe chose the cell
-        }
+        if (options_.probing)
+            return Probe(frame); // which also chooses the branching cell
         for (int r = 0; r < rows_; ++r) {
             const uint64_t open = columnMask_ & ~(grid.rowFilled[r] | grid.rowBlank[r]);
             if (open) {
                 frame.row = r;
                 frame.column = std::countr_zero(open);
-                frame.firstFilled = true;
+                frame.firstFilled = FirstValueAt(r, frame.column, true);
                 return NodeResult::Open;
             }
         }
@@ -292,73 +289,150 @@ private:
     }
 
     // Tries every undecided cell both ways until a whole round proves
-    // nothing. A try that fails fixes the other value; a try that completes
-    // the board is a picture. A try is skipped when an earlier successful
-    // try of this round already decided that cell the same way: line logic
-    // only ever adds to what it is given, so that try cannot fail either.
+    // nothing. A try that fails fixes the other value; what both tries of a
+    // cell decide alike is fixed too; a try that completes the board is a
+    // picture. A try is skipped when an earlier successful try of this round
+    // already decided that cell the same way: line logic only ever adds to
+    // what it is given, so that try cannot fail either.
     NodeResult Probe(Frame& frame)
     {
         Grid& grid = frame.grid;
         bool changed = true;
         while (changed) {
             changed = false;
-            std::memset(skipFilled_, 0, sizeof(uint64_t) * rows_);
-            std::memset(skipBlank_, 0, sizeof(uint64_t) * rows_);
-            long bestScore = -1;
-            const int before = Decided(grid);
+            ClearSkips();
+            long bestScore = std::numeric_limits<long>::min();
+            int before = Decided(grid);
             for (int r = 0; r < rows_; ++r) {
                 for (uint64_t open = columnMask_ & ~(grid.rowFilled[r] | grid.rowBlank[r]); open; open &= open - 1) {
                     const int c = std::countr_zero(open);
                     const uint64_t bit = uint64_t{1} << c;
                     if ((grid.rowFilled[r] | grid.rowBlank[r]) & bit)
-                        continue;           // decided by a failed try earlier in this round
+                        continue;           // decided earlier in this round
                     int gained[2] = {0, 0}; // blank, filled
-                    for (int value = 1; value >= 0; --value) {
+                    bool tried[2] = {false, false};
+                    bool failed = false;
+                    for (int value = 1; value >= 0 && !failed; --value) {
                         const uint64_t* skip = value ? skipFilled_ : skipBlank_;
                         if (skip[r] & bit)
                             continue;
                         if (OutOfTime())
                             return NodeResult::Open;
                         ++probes_;
-                        scratch_ = grid;
-                        if (!Try(scratch_, r, c, value == 1)) {
+                        Grid& trial = trials_[value];
+                        trial = grid;
+                        if (!Try(trial, r, c, value == 1)) {
                             if (!Try(grid, r, c, value == 0))
                                 return NodeResult::Contradiction;
-                            if (Complete(grid)) {
-                                Record(grid);
-                                return NodeResult::Solved;
-                            }
-                            changed = true;
-                            std::memset(skipFilled_, 0, sizeof(uint64_t) * rows_);
-                            std::memset(skipBlank_, 0, sizeof(uint64_t) * rows_);
+                            failed = true;
                             break;
                         }
-                        if (Complete(scratch_)) {
-                            Record(scratch_);
+                        tried[value] = true;
+                        if (Complete(trial)) {
+                            Record(trial);
                             if (Stop())
                                 return NodeResult::Open;
                         }
                         for (int rr = 0; rr < rows_; ++rr) {
-                            skipFilled_[rr] |= scratch_.rowFilled[rr] & ~grid.rowFilled[rr];
-                            skipBlank_[rr] |= scratch_.rowBlank[rr] & ~grid.rowBlank[rr];
+                            skipFilled_[rr] |= trial.rowFilled[rr] & ~grid.rowFilled[rr];
+                            skipBlank_[rr] |= trial.rowBlank[rr] & ~grid.rowBlank[rr];
                         }
-                        gained[value] = Decided(scratch_) - before;
+                        gained[value] = Decided(trial) - before;
                     }
-                    if ((grid.rowFilled[r] | grid.rowBlank[r]) & bit)
+                    if (!failed && tried[0] && tried[1] && options_.intersect)
+                        failed = TakeCommon(grid);
+                    if (failed) {
+                        if (Complete(grid)) {
+                            Record(grid);
+                            return NodeResult::Solved;
+                        }
+                        changed = true;
+                        ClearSkips();
+                        before = Decided(grid);
                         continue;
-                    const long score = long{gained[0] + 1} * (gained[1] + 1);
+                    }
+                    const long score = Score(gained[0], gained[1]);
                     if (score > bestScore) {
                         bestScore = score;
                         frame.row = r;
                         frame.column = c;
-                        const bool richerFilled = gained[1] >= gained[0];
-                        frame.firstFilled =
-                            options_.branching == Branching::ProbePoorerFirst ? !richerFilled : richerFilled;
+                        frame.firstFilled = FirstValueAt(r, c, gained[1] >= gained[0]);
+                        if (options_.branching == Branching::FirstCell)
+                            bestScore = std::numeric_limits<long>::max(); // the first cell stays
                     }
                 }
             }
         }
         return NodeResult::Open;
+    }
+
+    // How much the branching choice wants a cell whose two tries decided
+    // `blank` and `filled` more cells; higher is better.
+    long Score(int blank, int filled) const
+    {
+        const long product = long{blank + 1} * (filled + 1);
+        switch (options_.branching) {
+        case Branching::MostDecided:
+            return product;
+        case Branching::LeastDecided:
+            return -product;
+        case Branching::Balanced:
+            return -long{std::abs(blank - filled)} * 4096 - product;
+        case Branching::LargestMinimum:
+            return long{std::min(blank, filled)} * 4096 + product;
+        case Branching::FirstCell:
+            break;
+        }
+        return 0;
+    }
+
+    void ClearSkips()
+    {
+        std::memset(skipFilled_, 0, sizeof(uint64_t) * rows_);
+        std::memset(skipBlank_, 0, sizeof(uint64_t) * rows_);
+    }
+
+    // Fixes in `grid` the cells that both tries of a cell decided alike;
+    // true when there were any. Both tries are consistent supersets of
+    // `grid`, so the propagation cannot fail.
+    bool TakeCommon(Grid& grid)
+    {
+        uint64_t dirtyRows = 0;
+        uint64_t dirtyColumns = 0;
+        for (int r = 0; r < rows_; ++r) {
+            const uint64_t filled = trials_[0].rowFilled[r] & trials_[1].rowFilled[r] & ~grid.rowFilled[r];
+            const uint64_t blank = trials_[0].rowBlank[r] & trials_[1].rowBlank[r] & ~grid.rowBlank[r];
+            if (!(filled | blank))
+                continue;
+            dirtyRows |= uint64_t{1} << r;
+            dirtyColumns |= filled | blank;
+            for (uint64_t m = filled; m; m &= m - 1)
+                grid.Set(r, std::countr_zero(m), true);
+            for (uint64_t m = blank; m; m &= m - 1)
+                grid.Set(r, std::countr_zero(m), false);
+        }
+        if (!dirtyRows)
+            return false;
+        Propagate(grid, dirtyRows, dirtyColumns);
+        return true;
+    }
+
+    // The value to try first at a branch. Once a picture is known, the value
+    // that differs from it leads to a second picture soonest; before that,
+    // the choice measured best.
+    bool FirstValueAt(int row, int column, bool richerFilled) const
+    {
+        if (solutionCount_ > 0)
+            return !(solutions_[0][row] & (uint64_t{1} << column));
+        switch (options_.firstValue) {
+        case FirstValue::Filled:
+            return true;
+        case FirstValue::Richer:
+            return richerFilled;
+        case FirstValue::Poorer:
+            break;
+        }
+        return !richerFilled;
     }
 
     // The depth-first search from frames_[0]; true when it was exhausted.
@@ -417,7 +491,7 @@ private:
     LineClue rowClues_[kMax];
     LineClue columnClues_[kMax];
     Grid rootGrid_;
-    Grid scratch_;
+    Grid trials_[2]; // the tries of one cell: blank, filled
     uint64_t skipFilled_[kMax] = {};
     uint64_t skipBlank_[kMax] = {};
     std::vector<Frame> frames_;

@@ -19,22 +19,40 @@ enum class Verdict { Unique, Multiple, None, Unknown };
 // The word velin-check prints for a verdict.
 QString VerdictWord(Verdict verdict);
 
+// Which undecided cell the search branches on. All but FirstCell choose from
+// the tries of probing: the two tries of a cell decided `blank` and `filled`
+// more cells.
 enum class Branching {
-    // The first undecided cell, row by row, tried filled first.
+    // The first undecided cell, row by row.
     FirstCell,
-    // The cell whose two probes decided most cells together; the value whose
-    // probe decided more is tried first.
-    ProbeRicherFirst,
-    // The same cell, with the value whose probe decided fewer tried first.
-    ProbePoorerFirst,
+    // The cell whose tries decided most: the largest (blank + 1)(filled + 1).
+    MostDecided,
+    // The cell whose tries decided least: the smallest product.
+    LeastDecided,
+    // The cell whose two tries decided most nearly as much, the smaller
+    // product among equals.
+    Balanced,
+    // The cell whose poorer try decided most, the larger product among equals.
+    LargestMinimum,
 };
+
+// The value tried first at a branch until a first picture is found (after
+// that, always the value that differs from that picture): filled, the value
+// whose try decided more, or the one whose try decided less (which leaves
+// the most room for a picture).
+enum class FirstValue { Filled, Richer, Poorer };
 
 struct AnalysisOptions {
     // Time allowed for one puzzle; the verdict is Unknown when it runs out.
     int budgetMs = 2000;
-    // Probing at every node of the search (off: line logic only).
+    // Probing at every node of the search (off: line logic only, and the
+    // first undecided cell).
     bool probing = true;
-    Branching branching = Branching::ProbeRicherFirst;
+    // The defaults are the choices that measured best (velin-bench-analysis).
+    Branching branching = Branching::MostDecided;
+    FirstValue firstValue = FirstValue::Poorer;
+    // Fix what both tries of a cell decide alike.
+    bool intersect = true;
 };
 
 struct PuzzleClues {

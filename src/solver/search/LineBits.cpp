@@ -1,5 +1,7 @@
 #include "solver/search/LineBits.h"
 
+#include <bit>
+
 namespace velin::search {
 
 namespace {
@@ -71,10 +73,31 @@ inline uint64_t Spread(uint64_t starts, int length)
 
 } // namespace
 
+namespace {
+
+// A line with every cell decided: its runs must be the clue.
+bool CheckComplete(const LineClue& clue, uint64_t filled)
+{
+    int j = 0;
+    while (filled) {
+        const int start = std::countr_zero(filled);
+        const int length = std::countr_one(filled >> start);
+        if (j == clue.count || clue.length[j] != length)
+            return false;
+        ++j;
+        filled = length + start >= 64 ? 0 : filled & ~(LineMask(length) << start);
+    }
+    return j == clue.count;
+}
+
+} // namespace
+
 bool SolveLineBits(const LineClue& clue, int cells, uint64_t& filled, uint64_t& blank)
 {
     const int k = clue.count;
     const uint64_t inLine = LineMask(cells);
+    if ((filled | blank) == inLine)
+        return (filled & blank) == 0 && CheckComplete(clue, filled);
     // Cells that may still be blank, the closing blank included, and cells
     // that may still be filled.
     const uint64_t mayBlank = ~filled & LineMask(cells + 1);
