@@ -189,7 +189,10 @@ std::vector<Named> Choices(int budgetMs)
         options.intersect = intersect;
         return options;
     };
+    search::AnalysisOptions interleaved = make(Branching::MostDecided, FirstValue::Poorer);
+    interleaved.interleave = true;
     return {{"most decided cell, poorer value (default)", make(Branching::MostDecided, FirstValue::Poorer)},
+            {"most decided and balanced in turn", interleaved},
             {"most decided cell, richer value", make(Branching::MostDecided, FirstValue::Richer)},
             {"most decided cell, filled first", make(Branching::MostDecided, FirstValue::Filled)},
             {"most decided cell, no common cells", make(Branching::MostDecided, FirstValue::Poorer, true, false)},

@@ -47,6 +47,19 @@ struct Frame {
 
 enum class NodeResult { Contradiction, Solved, Open };
 
+struct Strategy {
+    Branching branching = Branching::MostDecided;
+    FirstValue firstValue = FirstValue::Poorer;
+};
+
+// A depth-first search in progress: one frame per level, allocated before it
+// starts (one level per undecided cell at most), so that it never allocates.
+struct SearchState {
+    Strategy strategy;
+    std::vector<Frame> frames;
+    int top = 0;
+};
+
 class Analyser {
 public:
     Analyser(const PuzzleClues& puzzle, const AnalysisOptions& options) : options_(options)
@@ -109,9 +122,7 @@ private:
         }
         // One level per undecided cell at most, allocated here so that the
         // search itself never allocates.
-        frames_.resize(static_cast<size_t>(rows_ * columns_ - Decided(root) + 2));
-        frames_[0].grid = root;
-        const bool exhausted = Search();
+        const bool exhausted = Search(root);
         if (timedOut_)
             return Verdict::Unknown;
         if (solutionCount_ >= 2)
@@ -357,7 +368,7 @@ private:
                         frame.row = r;
                         frame.column = c;
                         frame.firstFilled = FirstValueAt(r, c, gained[1] >= gained[0]);
-                        if (options_.branching == Branching::FirstCell)
+                        if (strategy_->branching == Branching::FirstCell)
                             bestScore = std::numeric_limits<long>::max(); // the first cell stays
                     }
                 }
@@ -371,7 +382,7 @@ private:
     long Score(int blank, int filled) const
     {
         const long product = long{blank + 1} * (filled + 1);
-        switch (options_.branching) {
+        switch (strategy_->branching) {
         case Branching::MostDecided:
             return product;
         case Branching::LeastDecided:
@@ -424,7 +435,7 @@ private:
     {
         if (solutionCount_ > 0)
             return !(solutions_[0][row] & (uint64_t{1} << column));
-        switch (options_.firstValue) {
+        switch (strategy_->firstValue) {
         case FirstValue::Filled:
             return true;
         case FirstValue::Richer:
@@ -435,38 +446,66 @@ private:
         return !richerFilled;
     }
 
-    // The depth-first search from frames_[0]; true when it was exhausted.
-    bool Search()
+    // One node of a depth-first search: evaluates the node on top and
+    // moves to the next one. True once the search is exhausted.
+    bool Step(SearchState& search)
     {
-        int top = 0;
-        for (;;) {
-            const NodeResult result = Evaluate(frames_[top]);
-            if (Stop())
+        std::vector<Frame>& frames = search.frames;
+        const NodeResult result = Evaluate(frames[search.top]);
+        if (Stop())
+            return false;
+        if (result == NodeResult::Open) {
+            Frame& parent = frames[search.top];
+            parent.pending = true;
+            Frame& child = frames[++search.top];
+            child.grid = parent.grid;
+            ++nodes_;
+            if (Try(child.grid, parent.row, parent.column, parent.firstFilled))
                 return false;
-            if (result == NodeResult::Open) {
-                Frame& parent = frames_[top];
-                parent.pending = true;
-                Frame& child = frames_[top + 1];
-                child.grid = parent.grid;
-                ++nodes_;
-                ++top;
-                if (Try(child.grid, parent.row, parent.column, parent.firstFilled))
-                    continue;
-            }
-            // The node at `top` is finished: go back to the nearest level with
-            // a value still to try, and try it in that level's own frame.
-            for (;;) {
-                if (top == 0)
-                    return true;
-                Frame& parent = frames_[--top];
-                if (!parent.pending)
-                    continue;
-                parent.pending = false;
-                ++nodes_;
-                if (Try(parent.grid, parent.row, parent.column, !parent.firstFilled))
-                    break;
-            }
         }
+        // The node on top is finished: go back to the nearest level with a
+        // value still to try, and try it in that level's own frame.
+        for (;;) {
+            if (search.top == 0)
+                return true;
+            Frame& parent = frames[--search.top];
+            if (!parent.pending)
+                continue;
+            parent.pending = false;
+            ++nodes_;
+            if (Try(parent.grid, parent.row, parent.column, !parent.firstFilled))
+                return false;
+        }
+    }
+
+    // The search from the probed root, or two searches node by node in turn,
+    // until one is exhausted or the analysis must stop; true when one was
+    // exhausted. Two branching choices side by side cost twice the better
+    // one at most.
+    bool Search(const Grid& root)
+    {
+        const size_t levels = static_cast<size_t>(rows_ * columns_ - Decided(root) + 2);
+        searches_[0].strategy = {options_.branching, options_.firstValue};
+        searches_[1].strategy = {options_.alongside, options_.firstValue};
+        const int count = options_.probing && options_.interleave ? 2 : 1;
+        for (int i = 0; i < count; ++i) {
+            searches_[i].frames.resize(levels);
+            searches_[i].top = 0;
+        }
+        searches_[0].frames[0].grid = root;
+        strategy_ = &searches_[0].strategy;
+        if (Step(searches_[0]))
+            return true;
+        // The second search starts from the root as the first one's probing
+        // left it, so the root is probed to the end only once.
+        if (count == 2)
+            searches_[1].frames[0].grid = searches_[0].frames[0].grid;
+        for (int turn = count == 2 ? 1 : 0; !Stop(); turn = (turn + 1) % count) {
+            strategy_ = &searches_[turn].strategy;
+            if (Step(searches_[turn]))
+                return true;
+        }
+        return false;
     }
 
     QStringList Picture(const uint64_t* rows) const
@@ -494,7 +533,9 @@ private:
     Grid trials_[2]; // the tries of one cell: blank, filled
     uint64_t skipFilled_[kMax] = {};
     uint64_t skipBlank_[kMax] = {};
-    std::vector<Frame> frames_;
+    // The two searches and the one being stepped.
+    SearchState searches_[2];
+    const Strategy* strategy_ = &searches_[0].strategy;
     uint64_t solutions_[2][kMax] = {};
     int solutionCount_ = 0;
     long nodes_ = 0;
