@@ -104,13 +104,14 @@ QString Refusal(const Puzzle& puzzle)
 QString CommentOf(const Puzzle& puzzle)
 {
     QStringList parts;
-    if (!puzzle.author.isEmpty())
-        parts << QStringLiteral("作者：") + puzzle.author;
-    if (!puzzle.copyright.isEmpty())
-        parts << puzzle.copyright;
-    if (!puzzle.license.isEmpty())
-        parts << QStringLiteral("ライセンス：") + puzzle.license;
-    QString comment = Spellable(parts.join(QStringLiteral("　")).simplified());
+    if (!puzzle.author.simplified().isEmpty())
+        parts << QStringLiteral("作者：") + puzzle.author.simplified();
+    if (!puzzle.copyright.simplified().isEmpty())
+        parts << puzzle.copyright.simplified();
+    if (!puzzle.license.simplified().isEmpty())
+        parts << QStringLiteral("ライセンス：") + puzzle.license.simplified();
+    // Ideographic spaces between the parts (simplified() would make them ASCII).
+    QString comment = Spellable(parts.join(QStringLiteral("　")));
     // The reader takes a third line that ends with a digit, or has a single
     // character, for the difficulty line.
     if (!comment.isEmpty() && (comment.size() < 2 || comment.back().isDigit()))
