@@ -455,6 +455,13 @@ private:
         if (Stop())
             return false;
         if (result == NodeResult::Open) {
+            // Each level decides the undecided cell it branches on, so the
+            // frames allocated before the search always suffice; should that
+            // ever fail, the verdict is "unknown" rather than a write past them.
+            if (search.top + 1 >= static_cast<int>(frames.size())) {
+                timedOut_ = true;
+                return false;
+            }
             Frame& parent = frames[search.top];
             parent.pending = true;
             Frame& child = frames[++search.top];
