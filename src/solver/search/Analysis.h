@@ -52,8 +52,9 @@ struct AnalysisOptions {
     Branching branching = Branching::MostDecided;
     FirstValue firstValue = FirstValue::Poorer;
     // A second search with this branching choice, stepped in turn with the
-    // first one (with probing only). Measured: it halves the slowest corpus
-    // puzzle but doubles the slowest random ones, so it is off.
+    // first one (with probing only). Measured: it cuts the slowest corpus
+    // puzzle to about a third, but doubles the slowest random 30 x 30 ones,
+    // which then run out of the 2 s budget on a busy machine; so it is off.
     bool interleave = false;
     Branching alongside = Branching::Balanced;
     // Fix what both tries of a cell decide alike.
