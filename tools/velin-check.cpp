@@ -1,4 +1,4 @@
-// velin-check [--grid] FILE...
+// velin-check [--grid] [--analyse [--budget MS]] FILE...
 //
 // Solves question files with the game's own reader and solver, without a
 // window, for puzzle authors who want to know which of their puzzles pure
@@ -16,15 +16,24 @@
 // With --grid the final board follows each line: '#' filled, '.' blank,
 // '?' undecided. Exit status: 0 when every file is solved, 1 when any is
 // stalled or wrong, 2 when any is unreadable.
+//
+// --analyse adds three columns to each readable file's line: how many
+// pictures fit the clues ("unique", "multiple", "none", or "unknown" when the
+// budget ran out), the search nodes and the analysis time in microseconds.
+// With --grid a line "solution:" and a picture follow the board, and for
+// "multiple" a line "another:" and a second, different picture. --budget
+// bounds the analysis of each file (default 2000 ms).
 #include "board/BoardModel.h"
 #include "board/ErrorCheck.h"
 #include "board/QuestionFile.h"
 #include "solver/AutoSolve.h"
 #include "solver/HeadlessHost.h"
+#include "solver/search/Analysis.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 
 using namespace velin;
@@ -46,8 +55,21 @@ QString Grid(const BoardModel& model, int rows, int columns)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: velin-check [--grid] FILE...\n");
+    std::fprintf(stderr, "usage: velin-check [--grid] [--analyse [--budget MS]] FILE...\n");
     return 2;
+}
+
+// Takes "--budget MS" out of the arguments; false when MS is not a count of
+// milliseconds.
+bool TakeBudget(QStringList& arguments, int& budgetMs)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--budget"));
+    if (at < 0)
+        return true;
+    bool ok = false;
+    budgetMs = at + 1 < arguments.size() ? arguments.at(at + 1).toInt(&ok) : 0;
+    arguments.remove(at, std::min<qsizetype>(2, arguments.size() - at));
+    return ok && budgetMs > 0;
 }
 
 } // namespace
@@ -57,6 +79,10 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QStringList files = app.arguments().mid(1);
     const bool grid = files.removeAll(QStringLiteral("--grid")) > 0;
+    const bool analyse = files.removeAll(QStringLiteral("--analyse")) > 0;
+    search::AnalysisOptions analysisOptions;
+    if (!TakeBudget(files, analysisOptions.budgetMs))
+        return Usage();
     if (files.isEmpty() || files.first().startsWith(QLatin1String("-")))
         return Usage();
 
@@ -72,6 +98,8 @@ int main(int argc, char** argv)
             status = 2;
             continue;
         }
+        // Before the solver marks anything: the analysis reads the clues only.
+        const search::PuzzleClues clues = search::CluesOf(model, question->RowCount, question->ColumnCount);
         const int rows = question->RowCount;
         const int columns = question->ColumnCount;
         HeadlessHost host(/*stopWhenStalled=*/true);
@@ -91,9 +119,22 @@ int main(int argc, char** argv)
             for (int c = 1; c <= columns; ++c)
                 decided += model.Board[r][c] != kUndecided;
         out << file << '\t' << verdict << '\t' << decided << '/' << rows * columns << '\t' << outcome.cycles << '\t'
-            << micros << '\n';
+            << micros;
+        search::Analysis analysis;
+        if (analyse) {
+            analysis = search::Analyse(clues, analysisOptions);
+            out << '\t' << search::VerdictWord(analysis.verdict) << '\t' << analysis.nodes << '\t' << analysis.micros;
+        }
+        out << '\n';
         if (grid)
             out << Grid(model, rows, columns);
+        const bool pictured =
+            analysis.verdict == search::Verdict::Unique || analysis.verdict == search::Verdict::Multiple;
+        if (grid && analyse && pictured && !analysis.solutions.empty()) {
+            out << "solution:\n" << analysis.solutions.front().join(u'\n') << '\n';
+            if (analysis.verdict == search::Verdict::Multiple && analysis.solutions.size() > 1)
+                out << "another:\n" << analysis.solutions.at(1).join(u'\n') << '\n';
+        }
         if (verdict != QLatin1String("solved") && status == 0)
             status = 1;
     }

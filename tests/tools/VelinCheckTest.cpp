@@ -86,6 +86,60 @@ TEST(VelinCheck, GridShowsTheFinalBoard)
 TEST(VelinCheck, NoFilesIsAUsageError)
 {
     EXPECT_EQ(Check({}).exitCode, 2);
+    // A budget that is not a number of milliseconds.
+    EXPECT_EQ(Check({QStringLiteral("--analyse"), QStringLiteral("--budget"), QStringLiteral("soon"),
+                     QStringLiteral("x.dat")})
+                  .exitCode,
+              2);
+}
+
+TEST(VelinCheck, AnalyseAddsTheVerdictAndThePictures)
+{
+    QTemporaryDir dir;
+    const QString plus =
+        WriteQuestion(dir, QStringLiteral("plus.dat"), {"1", "1", "5", "1", "1"}, {"1", "1", "5", "1", "1"});
+    const QString two = WriteQuestion(dir, QStringLiteral("two.dat"), {"1", "1"}, {"1", "1"});
+    const QString none = WriteQuestion(dir, QStringLiteral("none.dat"), {"1", "1"}, {"2", "2"});
+    const CheckRun run = Check({QStringLiteral("--analyse"), QStringLiteral("--budget"), QStringLiteral("5000"),
+                                QStringLiteral("--grid"), plus, two, none});
+    // Exit status as without --analyse: two files stall.
+    EXPECT_EQ(run.exitCode, 1);
+    const auto fieldsOf = [&run](const QString& file) {
+        for (const QString& line : run.lines)
+            if (line.startsWith(file + u'\t'))
+                return line.split(u'\t');
+        return QStringList();
+    };
+    // Today's columns, then verdict, nodes, microseconds.
+    const QStringList plusFields = fieldsOf(plus);
+    ASSERT_EQ(plusFields.size(), 8);
+    EXPECT_EQ(plusFields[1], QStringLiteral("solved"));
+    EXPECT_EQ(plusFields[5], QStringLiteral("unique"));
+    EXPECT_EQ(plusFields[6], QStringLiteral("0"));
+    // The three analysis columns come last ("wrong" lines are longer).
+    const auto verdictOf = [&fieldsOf](const QString& file) {
+        const QStringList fields = fieldsOf(file);
+        return fields.value(fields.size() - 3);
+    };
+    EXPECT_EQ(verdictOf(two), QStringLiteral("multiple"));
+    EXPECT_EQ(verdictOf(none), QStringLiteral("none"));
+
+    // --grid: the board, then "solution:" for unique and multiple, and
+    // "another:" with a different picture for multiple; nothing for none.
+    const qsizetype twoAt = run.lines.indexOf(fieldsOf(two).join(u'\t'));
+    EXPECT_EQ(run.lines.mid(twoAt + 1, 7),
+              (QStringList{"??", "??", "solution:", run.lines.value(twoAt + 4), run.lines.value(twoAt + 5),
+                           "another:", run.lines.value(twoAt + 7)}));
+    const QStringList first = run.lines.mid(twoAt + 4, 2);
+    const QStringList second = run.lines.mid(twoAt + 7, 2);
+    EXPECT_NE(first, second);
+    for (const QStringList& picture : {first, second})
+        EXPECT_TRUE(picture == QStringList({"#.", ".#"}) || picture == QStringList({".#", "#."}));
+    const qsizetype plusAt = run.lines.indexOf(plusFields.join(u'\t'));
+    EXPECT_EQ(run.lines.value(plusAt + 6), QStringLiteral("solution:"));
+    EXPECT_EQ(run.lines.mid(plusAt + 7, 5), run.lines.mid(plusAt + 1, 5));
+    const qsizetype noneAt = run.lines.indexOf(fieldsOf(none).join(u'\t'));
+    EXPECT_EQ(run.lines.size(), noneAt + 3); // the board only
 }
 
 } // namespace
