@@ -17,6 +17,8 @@
 #include "solver/search/Analysis.h"
 #include "solver/search/Difficulty.h"
 
+#include "AllocationCounter.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -28,26 +30,6 @@
 #include <new>
 #include <random>
 #include <vector>
-
-static std::atomic<long> allocations{0};
-static std::atomic<bool> counting{false};
-
-void* operator new(std::size_t size)
-{
-    if (counting.load(std::memory_order_relaxed))
-        allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
 
 using namespace velin;
 using search::Verdict;
@@ -159,15 +141,13 @@ search::Analysis Timed(const search::PuzzleClues& puzzle, const search::Analysis
                        long& allocated, double& cpuMs)
 {
     QElapsedTimer timer;
-    allocations = 0;
-    counting = true;
     const double cpuStart = CpuMillis();
     timer.start();
+    const bench::AllocationCounter allocations;
     search::Analysis a = search::Analyse(puzzle, options);
+    allocated = allocations.Count();
     ms = timer.nsecsElapsed() / 1e6;
     cpuMs = CpuMillis() - cpuStart;
-    counting = false;
-    allocated = allocations.load();
     return a;
 }
 

@@ -6,12 +6,12 @@
 #include "app/Shared.h"
 #include "app/SubMain.h"
 #include "board/frmNono.h"
+#include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Mci.h"
 #include "platform/Platform.h"
 #include "platform/Screen.h"
-#include "platform/Application.h"
 #include "platform/Surface.h"
 
 #include <QApplication>
@@ -52,7 +52,7 @@ double Median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -78,7 +78,7 @@ int main(int argc, char** argv)
         QElapsedTimer timer;
         timer.start();
         const bool ok = board.LoadQuestion();
-        QApplication::processEvents();  // the repaint that shows it
+        QApplication::processEvents(); // the repaint that shows it
         loads.push_back(timer.nsecsElapsed() / 1e6);
         if (!ok) {
             std::fprintf(stderr, "cannot read %s\n", qPrintable(path));

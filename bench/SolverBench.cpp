@@ -18,6 +18,8 @@
 #include "solver/AutoSolve.h"
 #include "solver/HeadlessHost.h"
 
+#include "AllocationCounter.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -32,27 +34,6 @@
 #include <new>
 #include <random>
 #include <vector>
-
-// Counts heap allocations while `counting` is set.
-static std::atomic<long> allocations{0};
-static std::atomic<bool> counting{false};
-
-void* operator new(std::size_t size)
-{
-    if (counting.load(std::memory_order_relaxed))
-        allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
 
 using namespace velin;
 
@@ -160,13 +141,11 @@ Result SolveWithGame(const BoardModel& start, int rows, int columns, bool skipFr
     SolveOptions options;
     options.skipFruitlessVisits = skipFruitless;
     QElapsedTimer timer;
-    allocations = 0;
-    counting = true;
+    const bench::AllocationCounter allocations;
     timer.start();
     const SolveOutcome outcome = AutoSolve(model, rows, columns, host, options);
     const qint64 ns = timer.nsecsElapsed();
-    counting = false;
-    return {!outcome.stopped, ns / 1000.0, allocations.load()};
+    return {!outcome.stopped, ns / 1000.0, allocations.Count()};
 }
 
 double Median(std::vector<double> values)
