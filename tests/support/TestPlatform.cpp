@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTime>
@@ -22,9 +23,12 @@ Dialogs::Answer ScriptedDialogs::MsgBox(const QString& text, Buttons buttons, Ic
     }
     switch (buttons) {
     case Buttons::YesNo:
-    case Buttons::YesNoCancel: return Answer::Yes;
-    case Buttons::RetryCancel: return Answer::Retry;
-    default: return Answer::Ok;
+    case Buttons::YesNoCancel:
+        return Answer::Yes;
+    case Buttons::RetryCancel:
+        return Answer::Retry;
+    default:
+        return Answer::Ok;
     }
 }
 
@@ -41,8 +45,7 @@ std::optional<QString> ScriptedDialogs::InputBox(const QString& prompt, const QS
 
 void ScriptedDialogs::ShowModal(QWidget* form)
 {
-    log.push_back({QStringLiteral("Modal"), form ? form->objectName() : QString(), QString(), Buttons::Ok,
-                   Icon::None});
+    log.push_back({QStringLiteral("Modal"), form ? form->objectName() : QString(), QString(), Buttons::Ok, Icon::None});
     if (!modalScripts.empty()) {
         auto script = std::move(modalScripts.front());
         modalScripts.pop_front();
@@ -121,11 +124,28 @@ TestPlatform::~TestPlatform()
     Shared = ProgramValues{};
 }
 
-QString TestPlatform::ConfigFolder() const { return Paths::ConfigFolder(); }
+QString TestPlatform::ConfigFolder() const
+{
+    return Paths::ConfigFolder();
+}
 
 TempFolder::TempFolder() = default;
 
-QString TempFolder::Path() const { return Paths::AddDirSep(dir_.path()); }
+TempFolder::TempFolder(const QString& subfolder) : subfolder_(subfolder)
+{
+    QDir(dir_.path()).mkpath(subfolder);
+}
+
+QString TempFolder::Path() const
+{
+    const QString root = Paths::AddDirSep(dir_.path());
+    return subfolder_.isEmpty() ? root : Paths::AddDirSep(root + subfolder_);
+}
+
+QString TempFolder::Parent() const
+{
+    return Paths::AddDirSep(dir_.path());
+}
 
 QString TempFolder::WriteAnsi(const QString& name, const QStringList& lines) const
 {
@@ -151,4 +171,4 @@ QByteArray TempFolder::ReadBytes(const QString& name) const
     return f.readAll();
 }
 
-}  // namespace velin::test
+} // namespace velin::test
