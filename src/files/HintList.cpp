@@ -2,6 +2,7 @@
 
 #include "board/ClearRecord.h"
 #include "board/QuestionFile.h"
+#include "platform/Paths.h"
 
 #include <cmath>
 
@@ -37,12 +38,19 @@ void HintList::Build(const QString& folder, const std::function<void(const HintE
                      const std::function<void(int k)>& onNumber)
 {
     entries_.clear();
+    // One listing of the folder answers the 2,703 probes; only the files
+    // that are there get opened.
+    const QString resolved = Paths::AddDirSep(Paths::Resolve(folder));
+    const QHash<QString, QString> names = Paths::NamesIn(resolved);
     for (int k = 0; k <= kHintListMax; ++k) {
         const QString number = QStringLiteral("%1.dat").arg(k, 3, 10, QChar(u'0'));
         for (const QString& prefix : Prefixes()) {
+            const QString name = prefix + number;
+            const QString actual = names.value(name.toLower());
             HintEntry entry;
-            if (!ReadEntry(folder, prefix + number, entry))
+            if (actual.isEmpty() || !ReadEntry(resolved, actual, entry))
                 continue;
+            entry.FileName = name;
             entries_.push_back(entry);
             if (onEntry)
                 onEntry(entries_.back());

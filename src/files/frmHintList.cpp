@@ -55,6 +55,9 @@ frmHintList::frmHintList(QWidget* parent) : QWidget(parent, Qt::Dialog)
     auto* lblList = new QLabel(QStringLiteral("難易度　　　ヒント（＊印はクリア済みの問題）"), this);
     lstHint = new QListWidget(this);
     lstHint->setObjectName(QStringLiteral("lstHint"));
+    // Every line has the same height; without this the list measures all
+    // 900 texts again at each refresh while it is being built.
+    lstHint->setUniformItemSizes(true);
     lblList->setBuddy(lstHint);
     auto* lblFileTitle = new QLabel(QStringLiteral("ファイル名："), this);
     lblFileName = new QLabel(this);
@@ -181,20 +184,28 @@ void frmHintList::cmdReturn_Click()
 void frmHintList::UpdateStatus(double fraction, bool allowEnds)
 {
     const QSize size = picStatus->contentsRect().size().expandedTo(QSize(1, 1));
+    // Most steps move neither the bar by a pixel nor the percentage; they
+    // would paint the same picture again.
+    const int barWidth = fraction > 0 ? static_cast<int>(fraction * size.width()) : -1;
+    const QString text = HintList::PercentText(fraction, allowEnds);
+    if (size == statusImage_.size() && barWidth == shownBarWidth_ && text == shownText_)
+        return;
+    shownBarWidth_ = barWidth;
+    shownText_ = text;
     if (statusImage_.size() != size)
         statusImage_ = QImage(size, QImage::Format_RGB32);
     statusImage_.fill(Qt::white);
     if (fraction > 0) {
         QPainter painter(&statusImage_);
         // Crisp text, so that the bar turns each of its pixels into exactly the other colour.
-        QFont text = font();
-        text.setStyleStrategy(QFont::NoAntialias);
-        painter.setFont(text);
+        QFont crisp = font();
+        crisp.setStyleStrategy(QFont::NoAntialias);
+        painter.setFont(crisp);
         painter.setPen(kBarColour);
-        painter.drawText(statusImage_.rect(), Qt::AlignCenter, HintList::PercentText(fraction, allowEnds));
+        painter.drawText(statusImage_.rect(), Qt::AlignCenter, text);
         // The bar inverts what it covers, so the text stays readable on it.
         painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-        painter.fillRect(QRect(0, 0, static_cast<int>(fraction * size.width()), size.height()), kBarColour);
+        painter.fillRect(QRect(0, 0, barWidth, size.height()), kBarColour);
     }
     picStatus->setPixmap(QPixmap::fromImage(statusImage_));
     picStatus->repaint();

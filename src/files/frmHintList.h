@@ -53,6 +53,8 @@ protected:
 
 private:
     QImage statusImage_;
+    int shownBarWidth_ = -2;
+    QString shownText_;
 };
 
 frmHintList& HintListForm();
