@@ -365,6 +365,12 @@ void frmNono::ShowCrossLines(bool visible)
     }
     linMarkX->setVisible(visible);
     linMarkY->setVisible(visible);
+    // Shown lines start at the pointer, not where they were last left.
+    if (visible) {
+        const QPoint at = canvas->mapFromGlobal(QCursor::pos());
+        Form_MouseMove(0, 0, at.x() * Platform::screen().TwipsPerPixelX(),
+                       at.y() * Platform::screen().TwipsPerPixelY());
+    }
 }
 
 void frmNono::PlaceCrossLines(double x, double y)

@@ -52,7 +52,9 @@ frmHintList::frmHintList(QWidget* parent) : QWidget(parent, Qt::Dialog)
     setWindowTitle(QStringLiteral("問題のヒントリスト"));
     setFont(QFont(QStringLiteral("ＭＳ ゴシック"), 10));
 
-    auto* lblList = new QLabel(QStringLiteral("難易度　　　ヒント（＊印はクリア済みの問題）"), this);
+    // Over the list's columns: the difficulty after two ideographic spaces,
+    // the hint after five more.
+    auto* lblList = new QLabel(QStringLiteral("　難易度　　　 ヒント（＊印はクリア済みの問題）"), this);
     lstHint = new QListWidget(this);
     lstHint->setObjectName(QStringLiteral("lstHint"));
     // Every line has the same height; without this the list measures all
@@ -76,7 +78,7 @@ frmHintList::frmHintList(QWidget* parent) : QWidget(parent, Qt::Dialog)
     cmdReturn = new QPushButton(QStringLiteral("閉じて戻る"), this);
     cmdReturn->setObjectName(QStringLiteral("cmdReturn"));
 
-    Twips::MoveWindow(this, 0, 0, 9000, 7000);
+    Twips::MoveWindow(this, 0, 0, 9000, 6700);
     Twips::PlaceControl(lblList, 200, 150, 8400, 300);
     Twips::PlaceControl(lstHint, 200, 480, 8400, 3900);
     Twips::PlaceControl(lblFileTitle, 200, 4500, 1500, 300);
