@@ -68,6 +68,9 @@ void frmNono::MenuFileHalt_Click()
 
 void frmNono::MenuFileRestor_Click()
 {
+    // The running solver owns the board until its run ends.
+    if (SolverRunning())
+        return;
     if (!Shared.RestorePending) {
         const Dialogs::Answer answer = Platform::dialogs().MsgBox(
             QStringLiteral("[人]がパズルを解くモードに変更して中断情報を元にパズルを復元します。") + u'\r' +
@@ -97,6 +100,8 @@ void frmNono::MenuFileRestor_Click()
 
 bool frmNono::Restor()
 {
+    if (SolverRunning())
+        return false;
     const std::optional<BackupData> data = ReadBackup();
     if (!data)
         return false;

@@ -67,6 +67,8 @@ void frmNono::MenuFileOpen_Click()
 
 void frmNono::MenuFileHintList_Click()
 {
+    if (SolverRunning())
+        return;
     Shared.HintOpenRequest = false;
     frmHintList& hints = HintListForm();
     if (hints.Form_Load()) {
