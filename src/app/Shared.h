@@ -123,4 +123,4 @@ struct ProgramValues : SettingsRecord, QuestionValues, LayoutValues {
 
 inline ProgramValues Shared;
 
-} // namespace velin
+}  // namespace velin

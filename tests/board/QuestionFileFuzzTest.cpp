@@ -199,7 +199,7 @@ QByteArray Mutated(QByteArray bytes, std::mt19937& random)
             bytes[at] = static_cast<char>(anyByte(random));
             break;
         case 1:
-            bytes.insert(at, static_cast<char>("0123456789 -\r\n"[anyByte(random) % 15]));
+            bytes.insert(at, static_cast<char>("0123456789 -\r\n"[anyByte(random) % 14]));
             break;
         case 2:
             bytes.remove(at, 1);

@@ -23,12 +23,9 @@ Dialogs::Answer ScriptedDialogs::MsgBox(const QString& text, Buttons buttons, Ic
     }
     switch (buttons) {
     case Buttons::YesNo:
-    case Buttons::YesNoCancel:
-        return Answer::Yes;
-    case Buttons::RetryCancel:
-        return Answer::Retry;
-    default:
-        return Answer::Ok;
+    case Buttons::YesNoCancel: return Answer::Yes;
+    case Buttons::RetryCancel: return Answer::Retry;
+    default: return Answer::Ok;
     }
 }
 
@@ -45,7 +42,8 @@ std::optional<QString> ScriptedDialogs::InputBox(const QString& prompt, const QS
 
 void ScriptedDialogs::ShowModal(QWidget* form)
 {
-    log.push_back({QStringLiteral("Modal"), form ? form->objectName() : QString(), QString(), Buttons::Ok, Icon::None});
+    log.push_back({QStringLiteral("Modal"), form ? form->objectName() : QString(), QString(), Buttons::Ok,
+                   Icon::None});
     if (!modalScripts.empty()) {
         auto script = std::move(modalScripts.front());
         modalScripts.pop_front();
@@ -124,10 +122,7 @@ TestPlatform::~TestPlatform()
     Shared = ProgramValues{};
 }
 
-QString TestPlatform::ConfigFolder() const
-{
-    return Paths::ConfigFolder();
-}
+QString TestPlatform::ConfigFolder() const { return Paths::ConfigFolder(); }
 
 TempFolder::TempFolder() = default;
 
@@ -142,10 +137,7 @@ QString TempFolder::Path() const
     return subfolder_.isEmpty() ? root : Paths::AddDirSep(root + subfolder_);
 }
 
-QString TempFolder::Parent() const
-{
-    return Paths::AddDirSep(dir_.path());
-}
+QString TempFolder::Parent() const { return Paths::AddDirSep(dir_.path()); }
 
 QString TempFolder::WriteAnsi(const QString& name, const QStringList& lines) const
 {
@@ -171,4 +163,4 @@ QByteArray TempFolder::ReadBytes(const QString& name) const
     return f.readAll();
 }
 
-} // namespace velin::test
+}  // namespace velin::test

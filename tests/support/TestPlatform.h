@@ -26,7 +26,7 @@ namespace velin::test {
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Shown {
-        QString kind; // "MsgBox", "InputBox" or "Modal"
+        QString kind;  // "MsgBox", "InputBox" or "Modal"
         QString text;
         QString title;
         Buttons buttons = Buttons::Ok;
@@ -73,11 +73,11 @@ public:
 
 class FakeScreen final : public Screen {
 public:
-    double width = 9600; // 640 x 480 pixels at 15 twips per pixel
+    double width = 9600;   // 640 x 480 pixels at 15 twips per pixel
     double height = 7200;
     double tppX = 15;
     double tppY = 15;
-    std::vector<QPointF> pointerMoves; // in twips, as asked
+    std::vector<QPointF> pointerMoves;  // in twips, as asked
 
     double WidthTwips() const override { return width; }
     double HeightTwips() const override { return height; }
@@ -85,16 +85,12 @@ public:
     double TwipsPerPixelY() const override { return tppY; }
     void MovePointerTo(double x, double y) override { pointerMoves.emplace_back(x, y); }
 
-    void SetLarge()
-    {
-        width = 28800;
-        height = 16200;
-    } // 1920 x 1080
+    void SetLarge() { width = 28800; height = 16200; }  // 1920 x 1080
 };
 
 class ManualClock final : public Clock {
 public:
-    double now = 12 * 3600; // noon
+    double now = 12 * 3600;  // noon
     double Timer() const override { return now; }
     QString TimeText() const override;
     // Sleeping moves the clock on, so loops that wait for it end.
@@ -150,4 +146,4 @@ private:
     QString subfolder_;
 };
 
-} // namespace velin::test
+}  // namespace velin::test
