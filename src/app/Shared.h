@@ -109,6 +109,8 @@ struct ProgramValues : SettingsRecord, QuestionValues, LayoutValues {
     bool HintListResume = false;
     bool HintOpenRequest = false;
     bool RestorePending = false;
+    // The clear record's entries (at most 901), filled when first needed.
+    QStringList ClearList;
 
     // Sound commands' last reply and result, kept and never acted upon.
     QString MciReply;

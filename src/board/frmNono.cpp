@@ -23,6 +23,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -54,6 +55,7 @@ frmNono::frmNono(QWidget* parent)
     tmrTimer.setInterval(1000);
     tmrPopup.setInterval(100);
     connect(&tmrTimer, &QTimer::timeout, this, [this] { tmrTimer_Timer(); });
+    connect(&tmrPopup, &QTimer::timeout, this, [this] { tmrPopup_Timer(); });
     connect(cmdStart, &QPushButton::clicked, this, [this] { cmdStart_Click(); });
     connect(MenuStop, &QAction::triggered, this, [this] { MenuStop_Click(); });
 
@@ -146,6 +148,11 @@ void frmNono::BuildMenus()
             a->setCheckable(true);
 
     connect(MenuFileOpen, &QAction::triggered, this, [this] { MenuFileOpen_Click(); });
+    connect(MenuFileHintList, &QAction::triggered, this, [this] { MenuFileHintList_Click(); });
+    connect(MenuFileHalt, &QAction::triggered, this, [this] { MenuFileHalt_Click(); });
+    connect(MenuFileRestor, &QAction::triggered, this, [this] { MenuFileRestor_Click(); });
+    connect(mnuViewComment, &QAction::triggered, this, [this] { mnuViewComment_Click(); });
+    connect(mnuViewDifficulty, &QAction::triggered, this, [this] { mnuViewDifficulty_Click(); });
     connect(MenuFileExit, &QAction::triggered, this, [this] { MenuFileExit_Click(); });
     connect(MenuEditCopy, &QAction::triggered, this, [this] { MenuEditCopy_Click(); });
     connect(MenuLineStyle, &QAction::triggered, this, [this] { MenuLineStyle_Click(); });
@@ -202,6 +209,8 @@ void frmNono::BuildControls()
     lblComent->setObjectName(QStringLiteral("lblComent"));
     lblComent->setWordWrap(true);
     lblComent->setFont(formFont);
+    imgSnake->installEventFilter(this);
+    lblComent->installEventFilter(this);
 
     cmdStart = new QPushButton(QStringLiteral("開 始"), canvas);
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
@@ -365,6 +374,12 @@ void frmNono::ShowCrossLines(bool visible)
     }
     linMarkX->setVisible(visible);
     linMarkY->setVisible(visible);
+    // Shown lines start at the pointer, not where they were last left.
+    if (visible) {
+        const QPoint at = canvas->mapFromGlobal(QCursor::pos());
+        Form_MouseMove(0, 0, at.x() * Platform::screen().TwipsPerPixelX(),
+                       at.y() * Platform::screen().TwipsPerPixelY());
+    }
 }
 
 void frmNono::PlaceCrossLines(double x, double y)
@@ -394,6 +409,21 @@ void frmNono::MenuFileExit_Click()
 {
     Sounds().ExitSounds();
     Platform::EndProgram(0);
+}
+
+bool frmNono::eventFilter(QObject* watched, QEvent* event)
+{
+    // The right button released on the idle board's picture or instruction
+    // label opens the File menu as a popup.
+    if (event->type() == QEvent::MouseButtonRelease && (watched == imgSnake || watched == lblComent)) {
+        const int button = static_cast<QMouseEvent*>(event)->button() == Qt::RightButton ? 2 : 1;
+        if (watched == imgSnake)
+            imgSnake_MouseUp(button);
+        else
+            lblComent_MouseUp(button);
+        return button == 2;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmNono::closeEvent(QCloseEvent* event)

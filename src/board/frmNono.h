@@ -4,7 +4,9 @@
 // information block, the Start button, and the play state of one question.
 // Its implementation is split by concern: frmNono.cpp (construction, menus,
 // idle state, options, leaving), frmNono_Draw.cpp (loading and drawing a
-// question), frmNono_Play.cpp (start, stop, cell input, answer check, clock).
+// question), frmNono_Play.cpp (start, stop, cell input, answer check, clock),
+// frmNono_Suspend.cpp (suspend, restore, clear record), frmNono_Info.cpp (the
+// information window, popups), frmNono_Authoring.cpp (authoring commands).
 #include "board/BoardLayout.h"
 #include "board/BoardModel.h"
 #include "board/CellInput.h"
@@ -127,11 +129,31 @@ public:
     // second run or load another question under the running solver: Start
     // and the commands that load a question do nothing until it has ended.
     bool SolverRunning() const { return solverRunning_; }
-    // Called with the question's path after a correct answer.
-    std::function<void(const QString&)> onCleared;
+    // Adds the question to the clear record after a correct answer
+    // (frmNono_Suspend.cpp).
+    void RecordCleared(const QString& questionPath);
 
-    // The File menu's open command (files/OpenQuestion.cpp).
+    // Suspend and restore (frmNono_Suspend.cpp). Restor reads the backup onto
+    // the board; false, with the board unchanged, when it could not.
+    void MenuFileHalt_Click();
+    void MenuFileRestor_Click();
+    bool Restor();
+
+    // The information window and the popups (frmNono_Info.cpp).
+    void InfBox(const QString& message, const QString& title = QString());
+    void mnuViewComment_Click();
+    void mnuViewDifficulty_Click();
+    void lblComent_MouseUp(int button);
+    void imgSnake_MouseUp(int button);
+    void tmrPopup_Timer();
+
+    // The authoring commands (frmNono_Authoring.cpp).
+    void MenuQuestionEntry_Click();
+    void MenuQuestionMake_Click();
+
+    // The File menu's open commands (files/OpenQuestion.cpp).
     void MenuFileOpen_Click();
+    void MenuFileHintList_Click();
 
     // Sound and colour commands (media/MediaCommands.cpp) and the web page
     // window (help/).
@@ -190,6 +212,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Solver runs (frmNono_Solve.cpp): the solver on the loaded board, with
     // this form drawing its marks.

@@ -188,8 +188,8 @@ void frmNono::AnswerCheck()
     }
     Shared.CarriedSeconds = 0;
     ShowCrossLines(false);
-    if (check.Correct() && onCleared)
-        onCleared(Shared.QuestionPath);
+    if (check.Correct())
+        RecordCleared(Shared.QuestionPath);
 
     frmEndMsg& end = EndMsgForm();
     end.PlaceOnBoard();

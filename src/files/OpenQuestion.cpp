@@ -1,9 +1,12 @@
-// The File menu's open command: the file selection form configured for a
-// question file and the play mode, then the chosen question on the board.
+// The File menu's open commands: the file selection form configured for a
+// question file and the play mode, or the hint list; then the chosen question
+// on the board.
 #include "app/Colors.h"
 #include "app/Shared.h"
 #include "board/frmNono.h"
+#include "files/FileNames.h"
 #include "files/frmFileSel.h"
+#include "files/frmHintList.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 
@@ -60,6 +63,52 @@ void frmNono::MenuFileOpen_Click()
         cmdStart->setFocus();
         PointToStart();
     }
+}
+
+void frmNono::MenuFileHintList_Click()
+{
+    if (SolverRunning())
+        return;
+    Shared.HintOpenRequest = false;
+    frmHintList& hints = HintListForm();
+    if (hints.Form_Load()) {
+        hints.CentreOn(this);
+        Platform::dialogs().ShowModal(&hints);
+    }
+    hints.tmrWait.stop();
+    if (!Shared.HintOpenRequest)
+        return;
+
+    // A game in progress ends here: its clock, its input and the seconds
+    // carried over from a restored puzzle must not pass on to the new question.
+    const QString solveMode = Shared.SolveMode;
+    const QString state = Shared.QuestionState;
+    const QString path = Shared.QuestionPath;
+    ResetPlay();
+    Shared.SolveMode = solveMode;
+    Shared.QuestionPath = path;
+
+    surface.FillColor = Shared.FormColor;
+    surface.FillStyle = Surface::FillTransparent;
+    Shared.QuestionState = QStringLiteral("Ok");
+    if (Shared.SolveMode == QLatin1String("Check")) {
+        const int number = FileNames::NumberBeforeExtension(Shared.QuestionPath);
+        Shared.CheckFirstNo = static_cast<int16_t>(number);
+        Shared.CheckFileNo = static_cast<int16_t>(number);
+        Shared.CheckLastNo = static_cast<int16_t>(number);
+    }
+    const bool loaded = LoadQuestion();
+    if (Shared.SolveMode == QLatin1String("Man") || Shared.SolveMode == QLatin1String("Check"))
+        Shared.InputSwitch = QStringLiteral("On");
+    if (loaded) {
+        cmdStart->setEnabled(true);
+        cmdStart->setVisible(true);
+        cmdStart->setFocus();
+        PointToStart();
+        Shared.QuestionState = state;
+    }
+    surface.FillStyle = Surface::FillSolid;
+    surface.FillColor = QBColor(2);
 }
 
 } // namespace velin

@@ -1,6 +1,7 @@
 #include "files/frmFileSel.h"
 
 #include "app/Shared.h"
+#include "board/BackupFile.h"
 #include "board/QuestionFile.h"
 #include "files/FileNames.h"
 #include "media/SoundPlayer.h"
@@ -131,6 +132,7 @@ frmFileSel::frmFileSel(QWidget* parent) : QWidget(parent, Qt::Dialog)
     connect(lstFile, &QListWidget::itemClicked, this, [this] { lstFile_Click(); });
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
     connect(CmdCancel, &QPushButton::clicked, this, [this] { CmdCancel_Click(); });
+    connect(cmdHalt, &QPushButton::clicked, this, [this] { cmdHalt_Click(); });
 
     pattern_ = QStringLiteral("nono*.dat;velin*.dat;kabQue*.dat");
     FillDriveList();
@@ -528,6 +530,28 @@ void frmFileSel::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     CmdCancel_Click();
+}
+
+void frmFileSel::cmdHalt_Click()
+{
+    // The suspended puzzle's backup serves as the reference picture of the
+    // make-from-a-drawing job, which restores it.
+    switch (BackupFile::CheckFirstLine(FileNames::HaltDataPath(Shared.HomeFolder))) {
+    case BackupFile::Status::Ok:
+        break;
+    case BackupFile::Status::Missing:
+        Platform::dialogs().MsgBox(QStringLiteral("中断情報ファイルが見つかりません。"), Dialogs::Buttons::Ok,
+                                   Dialogs::Icon::Exclamation, QStringLiteral("ファイルエラー"));
+        return;
+    default:
+        Platform::dialogs().MsgBox(QStringLiteral("ファイルが不正です。確認してください。"), Dialogs::Buttons::Ok,
+                                   Dialogs::Icon::Exclamation, QStringLiteral("ファイル選択エラー"));
+        return;
+    }
+    Shared.RestorePending = true;
+    Shared.QuestionPath = Shared.HomeFolder + QStringLiteral("HaltData.bak");
+    Shared.JobMode = QStringLiteral("Reference_Ok");
+    hide();
 }
 
 } // namespace velin

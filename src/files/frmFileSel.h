@@ -71,6 +71,7 @@ public:
     void optMode_Click(int index);
     void cmdOk_Click();
     void CmdCancel_Click();
+    void cmdHalt_Click();
     void cmdSoundStop_Click();
     void cmdTest_Click();
     void picTest_Click();

@@ -132,6 +132,18 @@ QString ParentFolderOf(const QString& folder)
     return folder.left(at + 1);
 }
 
+QHash<QString, QString> NamesIn(const QString& folder)
+{
+    QHash<QString, QString> names;
+    const QDir dir(Resolve(folder));
+    if (folder.isEmpty() || !dir.exists())
+        return names;
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries)
+        names.insert(entry.toLower(), entry);
+    return names;
+}
+
 void ForgetListings()
 {
     listings().clear();

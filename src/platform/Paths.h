@@ -3,6 +3,7 @@
 // for "KabQue001.dat" finds "kabQue001.dat", and a folder stored lower-cased
 // in the settings still finds its real folder), folders ending with the
 // separator, and the config folder that stands in for the Windows folder.
+#include <QHash>
 #include <QString>
 
 namespace velin::Paths {
@@ -26,6 +27,10 @@ QString FileNameOf(const QString& path);
 // The text of `folder` up to and including the last separator that is not its
 // final character: the folder above it ("/a/b/" gives "/a/").
 QString ParentFolderOf(const QString& folder);
+// The names of the files and folders in `folder` (found ignoring letter case),
+// each under its lower-cased form, from one listing: a scan of many candidate
+// names then asks memory, not the disk, for each of them.
+QHash<QString, QString> NamesIn(const QString& folder);
 // Forgets the cached folder listings (after the game writes a file).
 void ForgetListings();
 

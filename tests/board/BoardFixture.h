@@ -4,9 +4,11 @@
 #include "Fixtures.h"
 #include "TestPlatform.h"
 #include "app/SubMain.h"
+#include "board/dlgInformation.h"
 #include "board/frmEndMsg.h"
 #include "board/frmNono.h"
 #include "files/frmFileSel.h"
+#include "files/frmHintList.h"
 #include "media/SoundPlayer.h"
 #include "platform/Twips.h"
 
@@ -30,6 +32,8 @@ protected:
     }
     void TearDown() override
     {
+        UnloadHintListForm();
+        UnloadInformationForm();
         UnloadFileSelForm();
         UnloadEndMsgForm();
         UnloadNonoForm();
@@ -69,7 +73,9 @@ protected:
     void Click(int r, int c, int button = 1, int shift = 0) { Drag(r, c, r, c, button, shift); }
 
     TestPlatform platform;
-    TempFolder questions;
+    // A "Question" folder, so that the backup and the clear record land in
+    // the test's own folder above it.
+    TempFolder questions{QStringLiteral("Question")};
 };
 
 } // namespace velin::test

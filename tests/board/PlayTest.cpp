@@ -1,6 +1,7 @@
 #include "BoardFixture.h"
 #include "app/Colors.h"
 #include "board/BoardCanvas.h"
+#include "platform/AnsiText.h"
 #include "platform/Surface.h"
 
 #include <QApplication>
@@ -289,14 +290,15 @@ TEST_F(Play, CorrectPictureEndsWithTheAnswerAndTheMessage)
         EXPECT_EQ(form, &EndMsgForm());
         EndMsgForm().cmdEnd_Click();
     });
-    QString cleared;
-    b.onCleared = [&](const QString& path) { cleared = path; };
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; ++c)
             Click(r, c, kPlus[r - 1][c - 1] == u'#' ? 1 : 2);
     EXPECT_EQ(shown, QStringLiteral("正 　 解"));
     EXPECT_TRUE(startVisible);
-    EXPECT_EQ(cleared, Shared.QuestionPath);
+    // The first correct answer starts the clear record.
+    EXPECT_EQ(questions.ReadBytes(QStringLiteral("../ClearPuzzle.dat")),
+              AnsiText::Encode(QStringLiteral("*** Kab files check data ***\r\n") + Shared.QuestionPath +
+                               QStringLiteral("\r\n")));
     EXPECT_FALSE(b.tmrTimer.isActive());
     EXPECT_TRUE(Shared.QuestionState.isEmpty());
     EXPECT_EQ(Shared.WrongAnswer, QStringLiteral("Off"));

@@ -1,13 +1,18 @@
 // Feeds random and damaged question files to the reader. Whatever it accepts
 // must be safe for everything that comes after a load: parsing the clues,
-// laying out the board, taking input and checking the answer.
+// laying out the board, taking input and checking the answer. The suspend
+// backup and the clear record get the same treatment: whatever their readers
+// accept stays within the board's bounds.
+#include "board/BackupFile.h"
 #include "board/BoardLayout.h"
 #include "board/CellInput.h"
+#include "board/ClearRecord.h"
 #include "board/ErrorCheck.h"
 #include "board/QuestionFile.h"
 
 #include "QuestionFixture.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -156,5 +161,111 @@ TEST(QuestionFileFuzz, TruncatedAndMutatedFilesNeverCrashTheReader)
         QuestionFile::ReadHead(path);
         if (const auto q = QuestionFile::Read(path))
             UseAcceptedQuestion(*q, random);
+    }
+}
+
+namespace {
+
+// An accepted backup can be copied onto any board without leaving it.
+void CheckAcceptedBackup(const BackupData& data)
+{
+    ASSERT_GE(data.RowCount, 1);
+    ASSERT_LE(data.RowCount, kMaxLine);
+    ASSERT_GE(data.ColumnCount, 1);
+    ASSERT_LE(data.ColumnCount, kMaxLine);
+    ASSERT_GE(data.UsedSeconds, 0);
+    ASSERT_FALSE(data.QuestionPath.trimmed().isEmpty());
+    for (int r = 0; r <= kMaxLine; ++r)
+        for (int c = 0; c <= kMaxLine; ++c) {
+            const bool inside = r >= 1 && c >= 1 && r <= data.RowCount && c <= data.ColumnCount;
+            ASSERT_TRUE(inside ? data.Cells[r][c] >= kUndecided && data.Cells[r][c] <= kFilled : data.Cells[r][c] == 0);
+        }
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray Mutated(QByteArray bytes, std::mt19937& random)
+{
+    std::uniform_int_distribution<int> anyByte(0, 255);
+    const int n = std::uniform_int_distribution<int>(1, 5)(random);
+    for (int e = 0; e < n && !bytes.isEmpty(); ++e) {
+        const int at = std::uniform_int_distribution<int>(0, static_cast<int>(bytes.size()) - 1)(random);
+        switch (anyByte(random) % 4) {
+        case 0:
+            bytes[at] = static_cast<char>(anyByte(random));
+            break;
+        case 1:
+            bytes.insert(at, static_cast<char>("0123456789 -\r\n"[anyByte(random) % 14]));
+            break;
+        case 2:
+            bytes.remove(at, 1);
+            break;
+        default:
+            bytes.truncate(at);
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST(KeptFilesFuzz, DamagedBackupsNeverCrashOrOverflowTheBoard)
+{
+    test::QuestionFolder folder;
+    BackupData valid;
+    valid.QuestionPath = QStringLiteral("/d/Question/velin003.dat");
+    valid.RowCount = 4;
+    valid.ColumnCount = 3;
+    valid.UsedSeconds = 1234;
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 1; c <= 3; ++c)
+            valid.Cells[r][c] = static_cast<int16_t>((r + c) % 3);
+    const QByteArray bytes = AnsiText::Encode(BackupFile::LinesOf(valid).join("\r\n") + "\r\n");
+    std::mt19937 random(95);
+    int accepted = 0;
+    for (int round = 0; round < 3000; ++round) {
+        const QString path = folder.WriteBytes("haltdata.bak", Mutated(bytes, random));
+        BackupFile::CheckFirstLine(path);
+        BackupFile::Status status = BackupFile::Status::Ok;
+        if (const auto data = BackupFile::Read(path, status)) {
+            ++accepted;
+            CheckAcceptedBackup(*data);
+        } else {
+            ASSERT_NE(status, BackupFile::Status::Ok);
+        }
+    }
+    // Sizes far beyond the board, and a cell count far beyond the file.
+    QStringList huge = BackupFile::LinesOf(valid);
+    huge[4] = QStringLiteral(" 32767");
+    huge[6] = QStringLiteral(" 99999");
+    BackupFile::Status status = BackupFile::Status::Ok;
+    EXPECT_FALSE(BackupFile::Read(folder.Write("huge.bak", huge), status));
+    RecordProperty("accepted", accepted);
+}
+
+TEST(KeptFilesFuzz, DamagedClearRecordsNeverCrashOrGrowTheList)
+{
+    test::QuestionFolder folder;
+    QStringList lines{ClearRecord::kMagic};
+    for (int i = 0; i < 30; ++i)
+        lines << QStringLiteral("/d/Question/velin%1.dat").arg(i, 3, 10, QChar(u'0'));
+    const QByteArray bytes = AnsiText::Encode(lines.join("\r\n") + "\r\n");
+    std::mt19937 random(901);
+    for (int round = 0; round < 2000; ++round) {
+        const QString path = folder.WriteBytes("ClearPuzzle.dat", Mutated(bytes, random));
+        QStringList list;
+        const auto result = ClearRecord::Load(path, list);
+        ASSERT_LE(list.size(), ClearRecord::kMaxEntries);
+        if (result != ClearRecord::LoadResult::Loaded) {
+            ASSERT_TRUE(list.isEmpty());
+            const QByteArray before = ReadAll(path);
+            ClearRecord::Record(path, QStringLiteral("/d/new.dat"), list);
+            ASSERT_EQ(ReadAll(path), before);
+        }
+        ClearRecord::IsCleared(list, QStringLiteral("velin001.dat"));
     }
 }

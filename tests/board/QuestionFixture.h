@@ -46,6 +46,13 @@ public:
         return path;
     }
     QString Path(const QString& name) const { return dir_.filePath(name); }
+    // The folder itself, ending with the separator.
+    QString Folder() const { return dir_.path() + u'/'; }
+    QByteArray ReadBytes(const QString& name) const
+    {
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
 private:
     QTemporaryDir dir_;

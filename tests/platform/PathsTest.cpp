@@ -20,6 +20,12 @@ TEST(Paths, ResolvesEveryComponentIgnoringLetterCase)
     EXPECT_TRUE(Paths::FileExists(dir.path() + QStringLiteral("/DATA/QUESTION/kabque001.dat")));
     EXPECT_FALSE(Paths::FileExists(dir.path() + QStringLiteral("/data/question/kabQue002.dat")));
     EXPECT_EQ(Paths::Resolve(dir.path() + QStringLiteral("/data/question/")), dir.path() + QStringLiteral("/Data/Question/"));
+
+    // One listing for many probes, its folder found the same way.
+    const auto names = Paths::NamesIn(dir.path() + QStringLiteral("/DATA/question/"));
+    EXPECT_EQ(names.value(QStringLiteral("kabque001.dat")), QStringLiteral("kabQue001.dat"));
+    EXPECT_EQ(names.size(), 1);
+    EXPECT_TRUE(Paths::NamesIn(dir.path() + QStringLiteral("/nowhere/")).isEmpty());
 }
 
 TEST(Paths, ListingFollowsNewFiles)

@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTime>
@@ -125,7 +126,18 @@ QString TestPlatform::ConfigFolder() const { return Paths::ConfigFolder(); }
 
 TempFolder::TempFolder() = default;
 
-QString TempFolder::Path() const { return Paths::AddDirSep(dir_.path()); }
+TempFolder::TempFolder(const QString& subfolder) : subfolder_(subfolder)
+{
+    QDir(dir_.path()).mkpath(subfolder);
+}
+
+QString TempFolder::Path() const
+{
+    const QString root = Paths::AddDirSep(dir_.path());
+    return subfolder_.isEmpty() ? root : Paths::AddDirSep(root + subfolder_);
+}
+
+QString TempFolder::Parent() const { return Paths::AddDirSep(dir_.path()); }
 
 QString TempFolder::WriteAnsi(const QString& name, const QStringList& lines) const
 {

@@ -127,8 +127,14 @@ private:
 class TempFolder {
 public:
     TempFolder();
+    // A folder named `subfolder` inside a fresh temporary one, so that the
+    // folder above it (where the game keeps its backup and clear record)
+    // belongs to the test too.
+    explicit TempFolder(const QString& subfolder);
     // The folder's path, ending with the separator.
     QString Path() const;
+    // The folder above Path() when made with a subfolder.
+    QString Parent() const;
     QString File(const QString& name) const { return Path() + name; }
     // Writes lines in code page 932 with CR LF ends.
     QString WriteAnsi(const QString& name, const QStringList& lines) const;
@@ -137,6 +143,7 @@ public:
 
 private:
     QTemporaryDir dir_;
+    QString subfolder_;
 };
 
 }  // namespace velin::test
