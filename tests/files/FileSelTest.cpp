@@ -1,6 +1,7 @@
 #include "../board/BoardFixture.h"
 #include "app/Colors.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 using namespace velin;
 using namespace velin::test;
@@ -87,6 +89,19 @@ TEST_F(FileSel, PreviewShowsHintAndStarsAndReportsUnreadableFiles)
     EXPECT_EQ(platform.dialogs.Boxes()[0].text,
               QStringLiteral("[") + questions.File(QStringLiteral("nono002.dat")) + QStringLiteral("]を読めません。"));
     EXPECT_EQ(f.lblTitleName->text(), QStringLiteral("ちいさな点")); // kept
+}
+
+TEST_F(FileSel, ReturnOnTheFocusedSelectButtonChoosesTheFile)
+{
+    questions.WriteAnsi(QStringLiteral("nono001.dat"), QuestionLines({"1"}, {"1"}));
+    frmFileSel& f = Form();
+    f.show();
+    QApplication::setActiveWindow(&f);
+    ClickFile(f, QStringLiteral("nono001.dat"));
+    f.cmdOk->setFocus();
+    QTest::keyClick(f.cmdOk, Qt::Key_Return);
+    EXPECT_TRUE(f.isHidden());
+    EXPECT_EQ(Shared.QuestionPath, questions.File(QStringLiteral("nono001.dat")));
 }
 
 TEST_F(FileSel, OnlyDatInOneCaseIsAccepted)
