@@ -153,6 +153,8 @@ void frmNono::BuildMenus()
     connect(MenuFileRestor, &QAction::triggered, this, [this] { MenuFileRestor_Click(); });
     connect(mnuViewComment, &QAction::triggered, this, [this] { mnuViewComment_Click(); });
     connect(mnuViewDifficulty, &QAction::triggered, this, [this] { mnuViewDifficulty_Click(); });
+    MenuQuestionEntry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(MenuQuestionEntry, &QAction::triggered, this, [this] { MenuQuestionEntry_Click(); });
     connect(MenuFileExit, &QAction::triggered, this, [this] { MenuFileExit_Click(); });
     connect(MenuEditCopy, &QAction::triggered, this, [this] { MenuEditCopy_Click(); });
     connect(MenuLineStyle, &QAction::triggered, this, [this] { MenuLineStyle_Click(); });

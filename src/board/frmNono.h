@@ -98,6 +98,9 @@ public:
     QString WrongColumn;
     QString ColorChangePending = QStringLiteral("Off");
     QString PendingCommand;
+    // InputSwitch and PlayInput as they were when an authoring job began.
+    QString SavedInputSwitch;
+    QString SavedPlayInput;
     double MinFormWidth = 0;
     // The play clock (SolveStartTime, ElapsedSeconds, ClockStarted,
     // ClockBlink, ClockText).

@@ -1,10 +1,83 @@
-// The board form's authoring commands. The registration and make-from-a-
-// drawing jobs fill these handlers in.
+// The board form's authoring commands: registering a new question from typed
+// clues ("Append"), test-solved on the board once it is written, and making
+// one from a drawing, which its own job fills in.
+#include "app/Colors.h"
+#include "app/Shared.h"
+#include "authoring/frmEntry.h"
+#include "board/frmEndMsg.h"
 #include "board/frmNono.h"
+#include "files/frmFileSel.h"
+#include "media/SoundPlayer.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
 
 namespace velin {
 
-void frmNono::MenuQuestionEntry_Click() {}
+void frmNono::MenuQuestionEntry_Click()
+{
+    if (PopupShown) {
+        // Chosen from the popup menu: run once the menu has closed.
+        PopupShown = false;
+        PendingCommand = QStringLiteral("Append");
+        tmrPopup.start();
+        return;
+    }
+    // A registration cancelled later puts the loaded question's values back.
+    const QString title = Shared.QuestionTitle;
+    const QString answer = Shared.AnswerName;
+    const int16_t difficulty = Shared.Difficulty;
+    const int16_t columns = Shared.ColumnCount;
+    const int16_t rows = Shared.RowCount;
+    Shared.QuestionTitle.clear();
+    Shared.AnswerName.clear();
+    Shared.Difficulty = 0;
+    Shared.ColumnCount = 0;
+    Shared.RowCount = 0;
+
+    ResetPlay();
+    Shared.DefaultSolveMode = Shared.SolveMode;
+    SavedInputSwitch = Shared.InputSwitch;
+    SavedPlayInput = PlayInput;
+
+    EndMsgForm().lblMessage->setText(QStringLiteral("終　　了"));
+    Shared.SolveMode = QStringLiteral("Pc");
+    Shared.InputSwitch = QStringLiteral("Off");
+
+    Sounds().PlayEvent(SoundFunction);
+    Shared.JobMode = QStringLiteral("Append");
+    frmEntry& entry = EntryForm();
+    entry.menuGrid->setEnabled(true);
+    Platform::dialogs().ShowModal(&entry);
+    UnloadEntryForm();
+
+    if (!Shared.JobMode.isEmpty()) {
+        // The test solve: Start runs the solver on the question just written.
+        surface.FillStyle = Surface::FillTransparent;
+        LoadQuestion();
+        surface.FillStyle = Surface::FillSolid;
+        surface.FillColor = QBColor(2);
+    } else {
+        Shared.SolveMode = Shared.DefaultSolveMode;
+        Shared.InputSwitch = SavedInputSwitch;
+        PlayInput = SavedPlayInput;
+        const int option = Shared.SolveMode == QLatin1String("Man")  ? 0
+                           : Shared.SolveMode == QLatin1String("Pc") ? 1
+                                                                     : 2;
+        FileSelForm().optMode[static_cast<size_t>(option)]->setChecked(true);
+    }
+    if (Shared.AnswerName.isEmpty() || Shared.QuestionTitle.isEmpty() || Shared.Difficulty < 1 || Shared.RowCount < 1 ||
+        Shared.ColumnCount < 1) {
+        Shared.QuestionTitle = title;
+        Shared.AnswerName = answer;
+        Shared.Difficulty = difficulty;
+        Shared.ColumnCount = columns;
+        Shared.RowCount = rows;
+    }
+}
 
 void frmNono::MenuQuestionMake_Click() {}
 

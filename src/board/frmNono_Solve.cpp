@@ -105,6 +105,10 @@ void frmNono::RunPc()
         cmdStart->setVisible(true);
         return;
     }
+    if (Shared.JobMode == QLatin1String("Append")) {
+        Shared.InputSwitch = SavedInputSwitch;
+        PlayInput = SavedPlayInput;
+    }
     ShowEndMessage(QStringLiteral("終　　了"), QString(), QString(), QString());
 }
 

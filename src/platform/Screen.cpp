@@ -1,5 +1,6 @@
 #include "platform/Screen.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <QStyle>
 #include <cmath>
 
 namespace velin {
@@ -87,6 +89,14 @@ void QtScreen::MovePointerTo(double x, double y)
 {
     QCursor::setPos(static_cast<int>(std::lround(x / TwipsPerPixelX())),
                     static_cast<int>(std::lround(y / TwipsPerPixelY())));
+}
+
+int QtScreen::CaptionHeightPixels() const
+{
+    // The window manager draws the caption; the style's title bar height is
+    // the closest figure the toolkit knows of it.
+    const QStyle* style = QApplication::style();
+    return style ? style->pixelMetric(QStyle::PM_TitleBarHeight) : 18;
 }
 
 } // namespace velin

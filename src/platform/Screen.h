@@ -25,6 +25,9 @@ public:
     // its final size; the pointer then moves once more, recomputed, as soon
     // as the window has first been painted.
     void MovePointerOnto(QWidget* window, const std::function<QPointF()>& target);
+    // The height of a window's caption bar in pixels, as the system's
+    // non-client metrics give it.
+    virtual int CaptionHeightPixels() const = 0;
 };
 
 class QtScreen final : public Screen {
@@ -34,6 +37,7 @@ public:
     double TwipsPerPixelX() const override;
     double TwipsPerPixelY() const override;
     void MovePointerTo(double x, double y) override;
+    int CaptionHeightPixels() const override;
 };
 
 } // namespace velin

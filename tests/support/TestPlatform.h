@@ -78,12 +78,14 @@ public:
     double tppX = 15;
     double tppY = 15;
     std::vector<QPointF> pointerMoves;  // in twips, as asked
+    int captionPixels = 18;  // the window caption's height
 
     double WidthTwips() const override { return width; }
     double HeightTwips() const override { return height; }
     double TwipsPerPixelX() const override { return tppX; }
     double TwipsPerPixelY() const override { return tppY; }
     void MovePointerTo(double x, double y) override { pointerMoves.emplace_back(x, y); }
+    int CaptionHeightPixels() const override { return captionPixels; }
 
     void SetLarge() { width = 28800; height = 16200; }  // 1920 x 1080
 };
