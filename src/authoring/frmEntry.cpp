@@ -224,15 +224,15 @@ void frmEntry::BuildControls()
     lblFolder->setFont(smallFont);
     lblFolder->setWordWrap(true);
     lblFolder->installEventFilter(this);
-    lblFile = label(QString(), 150, 5430, 4700, 270);
+    lblFile = label(QString(), 150, 5430, 5050, 270);
     lblFile->installEventFilter(this);
-    txtFile = box("txtFile", lblFile, 4900, 5390, 750);
+    txtFile = box("txtFile", lblFile, 5200, 5390, 650);
     txtFile->setAccessibleName(QStringLiteral("ファイル番号"));
     cmdFile = new QPushButton(QStringLiteral("ファイル参照 "), client);
     cmdFile->setObjectName(QStringLiteral("cmdFile"));
     cmdFile->setToolTip(QStringLiteral("既に存在する番号(ファイル)を確認します"));
     cmdFile->setFont(formFont);
-    Twips::PlaceControl(cmdFile, 5800, 5360, 1800, 390);
+    Twips::PlaceControl(cmdFile, 5950, 5360, 1650, 390);
 
     const auto button = [&](const char* name, const char* caption, const char* tip, double top) {
         auto* b = new QPushButton(QString::fromUtf8(caption), client);
