@@ -2,8 +2,8 @@
 
 #include "app/Shared.h"
 #include "board/QuestionFile.h"
-#include "board/frmNono.h"
 #include "files/frmFileSel.h"
+#include "help/Help.h"
 #include "media/SoundPlayer.h"
 #include "platform/Dialogs.h"
 #include "platform/FormInstance.h"
@@ -134,9 +134,9 @@ void frmEntry::BuildMenus()
     connect(Menu_Insert, &QAction::triggered, this, [this] { Menu_Insert_Click(); });
     connect(Menu_Paste, &QAction::triggered, this, [this] { Menu_Paste_Click(); });
     connect(Menu_Coment, &QAction::triggered, this, [this] { Menu_Coment_Click(); });
-    // The same commands as the board's help menu.
-    connect(MenuHelp_velin, &QAction::triggered, this, [] { NonoForm().MenuHelp_velin_Click(); });
-    connect(MenuHelp_Ver, &QAction::triggered, this, [] { NonoForm().MenuHelp_Ver_Click(); });
+    // The same help and about box as the board's help menu.
+    connect(MenuHelp_velin, &QAction::triggered, this, [this] { Help::ShowManual(this); });
+    connect(MenuHelp_Ver, &QAction::triggered, this, [this] { Help::ShowAbout(this); });
 }
 
 void frmEntry::BuildControls()
@@ -491,10 +491,11 @@ void frmEntry::HideFileList()
 
 void frmEntry::PointToSet()
 {
-    const double captionAndBar = Twips::Height(this) - Twips::InnerHeight(centralWidget());
-    Platform::screen().MovePointerTo(Twips::Left(this) + Twips::ControlLeft(cmdSet) + Twips::ControlWidth(cmdSet) / 2,
-                                     Twips::Top(this) + captionAndBar + Twips::ControlTop(cmdSet) +
-                                         Twips::ControlHeight(cmdSet) / 3);
+    Platform::screen().MovePointerOnto(this, [this] {
+        const double captionAndBar = Twips::Height(this) - Twips::InnerHeight(centralWidget());
+        return QPointF(Twips::Left(this) + Twips::ControlLeft(cmdSet) + Twips::ControlWidth(cmdSet) / 2,
+                       Twips::Top(this) + captionAndBar + Twips::ControlTop(cmdSet) + Twips::ControlHeight(cmdSet) / 3);
+    });
 }
 
 // --- Register, Cancel, Reference ---

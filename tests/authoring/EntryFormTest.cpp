@@ -359,4 +359,7 @@ TEST_F(Entry, KeysOfTheBoxesAndTheEditor)
     EXPECT_EQ(platform.dialogs.Boxes()[0].title, QStringLiteral("編集機能解説"));
     EXPECT_EQ(platform.dialogs.Boxes()[0].text, ClueGrid::HelpText());
     EXPECT_EQ(f.Menu_Paste->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F9));
+    // The help menu opens the board's about box.
+    f.MenuHelp_Ver->trigger();
+    EXPECT_EQ(platform.dialogs.log.back().text, QStringLiteral("frmAbout"));
 }
