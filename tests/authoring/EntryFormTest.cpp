@@ -231,6 +231,17 @@ TEST_F(Entry, ThePopupRunsTheJobOnceTheMenuHasClosed)
     EXPECT_FALSE(Board().PopupShown);
     EXPECT_EQ(Board().PendingCommand, QStringLiteral("Append"));
     EXPECT_TRUE(Board().tmrPopup.isActive());
+    EXPECT_TRUE(platform.dialogs.log.empty());
+
+    bool shown = false;
+    platform.dialogs.modalScripts.push_back([&shown](QWidget* form) {
+        shown = form->objectName() == QLatin1String("frmEntry") && Shared.JobMode == QLatin1String("Append");
+        static_cast<frmEntry*>(form)->cmdReset_Click();
+    });
+    Board().tmrPopup_Timer();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(Board().tmrPopup.isActive());
+    EXPECT_TRUE(Board().PendingCommand.isEmpty());
     EXPECT_EQ(EntryFormIfLoaded(), nullptr);
 }
 
