@@ -5,13 +5,11 @@
 // the first file probed to the last entry listed, progress bar and list
 // refreshes included (target: under 0.5 s). The pass probes 2,703 names, so
 // it also shows what the case-insensitive lookup costs.
+#include "BenchPlatform.h"
 #include "app/Shared.h"
 #include "app/SubMain.h"
 #include "files/HintList.h"
 #include "files/frmHintList.h"
-#include "platform/Clock.h"
-#include "platform/Dialogs.h"
-#include "platform/Mci.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/Screen.h"
@@ -29,48 +27,11 @@
 
 using namespace velin;
 
-namespace {
-
-class SilentMci final : public Mci {
-public:
-    long SendString(const QString&, QString& reply) override
-    {
-        reply.clear();
-        return 0;
-    }
-};
-
-class AnsweringDialogs final : public Dialogs {
-public:
-    Answer MsgBox(const QString& text, Buttons, Icon, const QString&) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-        return Answer::Ok;
-    }
-    std::optional<QString> InputBox(const QString&, const QString&, const QString&) override { return {}; }
-    void ShowModal(QWidget*) override {}
-};
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenPlatform();
     QApplication app(argc, argv);
-    InstallFontSubstitutions();
-    AnsweringDialogs dialogs;
-    SilentMci mci;
-    QtScreen screen;
-    SystemClock clock;
-    Platform::Install(&dialogs, &mci, &screen, &clock);
-    SetLayoutValues(screen.HeightTwips());
+    const bench::GamePlatform platform;
 
     // 300 numbers under each of the three prefixes, written as the files of
     // the default set, one after the other.
@@ -114,7 +75,7 @@ int main(int argc, char** argv)
     }
     std::printf("Hint list over %d question files (2,703 names probed), offscreen, progress bar drawn:\n", written);
     std::printf("  first %.1f ms, median %.1f ms, slowest %.1f ms, %d entries listed (target: under 500 ms)\n",
-                builds.front(), Median(builds), *std::max_element(builds.begin(), builds.end()), listed);
+                builds.front(), bench::Median(builds), *std::max_element(builds.begin(), builds.end()), listed);
 
     std::vector<double> passes;
     for (int run = 0; run < 6; ++run) {
@@ -126,7 +87,8 @@ int main(int argc, char** argv)
         passes.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::printf("The same pass without the form (file probes and reads only):\n");
-    std::printf("  median %.1f ms, slowest %.1f ms\n", Median(passes), *std::max_element(passes.begin(), passes.end()));
+    std::printf("  median %.1f ms, slowest %.1f ms\n", bench::Median(passes),
+                *std::max_element(passes.begin(), passes.end()));
 
     std::vector<double> reopen;
     for (int run = 0; run < 6; ++run) {
@@ -135,7 +97,7 @@ int main(int argc, char** argv)
         form.Form_Load();
         reopen.push_back(timer.nsecsElapsed() / 1e6);
     }
-    std::printf("Later openings from memory, marks refreshed:\n  median %.2f ms\n", Median(reopen));
+    std::printf("Later openings from memory, marks refreshed:\n  median %.2f ms\n", bench::Median(reopen));
     UnloadHintListForm();
     return 0;
 }
