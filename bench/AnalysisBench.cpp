@@ -171,7 +171,12 @@ std::vector<Named> Choices(int budgetMs)
     };
     search::AnalysisOptions interleaved = make(Branching::MostDecided, FirstValue::Poorer);
     interleaved.interleave = true;
-    return {{"most decided cell, poorer value (default)", make(Branching::MostDecided, FirstValue::Poorer)},
+    search::AnalysisOptions learntInterleaved = make(Branching::MostDecidedLearnt, FirstValue::Poorer);
+    learntInterleaved.interleave = true;
+    return {{"learnt most decided, poorer (default)", make(Branching::MostDecidedLearnt, FirstValue::Poorer)},
+            {"learnt most decided, richer value", make(Branching::MostDecidedLearnt, FirstValue::Richer)},
+            {"learnt most decided and balanced in turn", learntInterleaved},
+            {"most decided cell, poorer value", make(Branching::MostDecided, FirstValue::Poorer)},
             {"most decided and balanced in turn", interleaved},
             {"most decided cell, richer value", make(Branching::MostDecided, FirstValue::Richer)},
             {"most decided cell, filled first", make(Branching::MostDecided, FirstValue::Filled)},
@@ -279,7 +284,7 @@ void Branching(const QString& folder, const std::vector<search::PuzzleClues>& ra
     const size_t randomCount = std::min<size_t>(randomSet.size(), 100);
     std::printf("Branching choices, budget %d ms, processor times (corpus; first %zu random 30 x 30):\n", budgetMs,
                 randomCount);
-    std::printf("  %-38s %-44s %s\n", "choice", "corpus", "random");
+    std::printf("  %-42s %-44s %s\n", "choice", "corpus", "random");
     for (const Named& choice : Choices(budgetMs)) {
         Tally onCorpus;
         for (const auto& entry : corpus) {
@@ -297,7 +302,7 @@ void Branching(const QString& folder, const std::vector<search::PuzzleClues>& ra
             const search::Analysis a = Timed(randomSet[i], choice.options, ms, allocated, cpuMs);
             onRandom.Add(randomSet[i], a, ms, allocated, cpuMs);
         }
-        std::printf("  %-38s unknown %2d, total %7.1f ms, slowest %6.1f   unknown %2d, <0.1 s %3d, median %6.2f ms\n",
+        std::printf("  %-42s unknown %2d, total %7.1f ms, slowest %6.1f   unknown %2d, <0.1 s %3d, median %6.2f ms\n",
                     choice.name, onCorpus.verdicts[3], Tally::TotalOf(onCorpus.cpuMillis),
                     Tally::SlowestOf(onCorpus.cpuMillis), onRandom.verdicts[3], onRandom.cpuWithin100ms,
                     Tally::MedianOf(onRandom.cpuMillis));

@@ -3,6 +3,7 @@
 #include "solver/search/LineBits.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
 #include <cstring>
@@ -59,7 +60,7 @@ inline int CountBits(uint64_t x)
 }
 
 struct Strategy {
-    Branching branching = Branching::MostDecided;
+    Branching branching = Branching::MostDecidedLearnt;
     FirstValue firstValue = FirstValue::Poorer;
 };
 
@@ -222,8 +223,10 @@ private:
     {
         uint64_t filled = grid.rowFilled[r];
         uint64_t blank = grid.rowBlank[r];
-        if (!SolveLine(rowClues_[r], columns_, r, filled, blank))
+        if (!SolveLine(rowClues_[r], columns_, r, filled, blank)) {
+            ++contradictions_[r];
             return false;
+        }
         const uint64_t newFilled = filled & ~grid.rowFilled[r];
         const uint64_t newBlank = blank & ~grid.rowBlank[r];
         changedCells = newFilled | newBlank;
@@ -243,8 +246,10 @@ private:
     {
         uint64_t filled = grid.columnFilled[c];
         uint64_t blank = grid.columnBlank[c];
-        if (!SolveLine(columnClues_[c], rows_, kMax + c, filled, blank))
+        if (!SolveLine(columnClues_[c], rows_, kMax + c, filled, blank)) {
+            ++contradictions_[kMax + c];
             return false;
+        }
         const uint64_t newFilled = filled & ~grid.columnFilled[c];
         const uint64_t newBlank = blank & ~grid.columnBlank[c];
         changedCells = newFilled | newBlank;
@@ -422,7 +427,7 @@ private:
                         before = Decided(grid);
                         continue;
                     }
-                    const long score = Score(gained[0], gained[1]);
+                    const long score = Score(gained[0], gained[1], r, c);
                     if (score > bestScore) {
                         bestScore = score;
                         frame.row = r;
@@ -437,14 +442,21 @@ private:
         return NodeResult::Open;
     }
 
-    // How much the branching choice wants a cell whose two tries decided
-    // `blank` and `filled` more cells; higher is better.
-    long Score(int blank, int filled) const
+    // How much the branching choice wants the cell at `row`, `column` whose
+    // two tries decided `blank` and `filled` more cells; higher is better.
+    long Score(int blank, int filled, int row, int column) const
     {
         const long product = long{blank + 1} * (filled + 1);
         switch (strategy_->branching) {
         case Branching::MostDecided:
             return product;
+        case Branching::MostDecidedLearnt: {
+            // The product is below 2^24 and the weight is capped at 2^36
+            // (only a budget of hours could reach it), so the score stays
+            // within 64 bits.
+            const int64_t weight = 1 + contradictions_[row] + contradictions_[kMax + column];
+            return product * std::min<int64_t>(weight, int64_t{1} << 36);
+        }
         case Branching::LeastDecided:
             return -product;
         case Branching::Balanced:
@@ -601,6 +613,11 @@ private:
     };
     static constexpr size_t kLineCacheSize = size_t{1} << 14;
     std::vector<LineCacheEntry> lineCache_;
+
+    // How often line logic found each line (the rows, then kMax + the
+    // columns) without a placement, in probing and in the search alike:
+    // what MostDecidedLearnt learns from.
+    int64_t contradictions_[2 * kMax] = {};
 
     AnalysisOptions options_;
     int rows_ = 0;
