@@ -80,6 +80,8 @@ void frmNono::cmdStart_Click()
         if (Shared.JobMode.isEmpty())
             tmrTimer.start();
         Clock.Start(static_cast<int32_t>(Platform::clock().SecondsOfDay()));
+        if (DrawingJob() && cmdStart->text() == QStringLiteral("登 録"))
+            RegisterDrawing();
         return;
     }
     const bool pc = Shared.SolveMode == QLatin1String("Pc");
@@ -146,16 +148,13 @@ void frmNono::Form_MouseUp(int button, int shift, double x, double y)
     for (const CellInput::CellMark& mark : result.Marks)
         DrawMark(mark);
     surface.Refresh();
-    if (!result.Complete) {
-        if (Shared.JobMode == QLatin1String("Private"))
-            cmdStart->setEnabled(false);
+    // A drawing is not checked against clues: it makes them.
+    if (DrawingJob()) {
+        DrawingInput(result.Complete);
         return;
     }
-    if (Shared.JobMode == QLatin1String("Private")) {
-        cmdStart->setEnabled(true);
-        return;
-    }
-    AnswerCheck();
+    if (result.Complete)
+        AnswerCheck();
 }
 
 void frmNono::DrawMark(const CellInput::CellMark& mark)
