@@ -155,6 +155,8 @@ void frmNono::BuildMenus()
     connect(mnuViewDifficulty, &QAction::triggered, this, [this] { mnuViewDifficulty_Click(); });
     MenuQuestionEntry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(MenuQuestionEntry, &QAction::triggered, this, [this] { MenuQuestionEntry_Click(); });
+    MenuQuestionMake->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(MenuQuestionMake, &QAction::triggered, this, [this] { MenuQuestionMake_Click(); });
     connect(MenuFileExit, &QAction::triggered, this, [this] { MenuFileExit_Click(); });
     connect(MenuEditCopy, &QAction::triggered, this, [this] { MenuEditCopy_Click(); });
     connect(MenuLineStyle, &QAction::triggered, this, [this] { MenuLineStyle_Click(); });

@@ -168,6 +168,12 @@ public:
     void PrepareDrawingBoard();
     void OpenDrawingBoard();
     bool DrawingJob() const;
+    // The answer to the stop question of a reference solve (6 Yes, 7 No,
+    // 2 Cancel); -1 when none is pending.
+    int ReferenceStopAnswer = -1;
+    // Asks the stop question of a reference solve; true when the answer has
+    // dealt with the stop, false when the ordinary stop follows.
+    bool ReferenceStopQuestion();
     void DrawingInput(bool complete);
     void RegisterDrawing();
     void SelectSolveModeOption();
@@ -243,6 +249,12 @@ private:
     bool batchLoading_ = false;
 
     void RunPc();
+    // The drawing job's steps (frmNono_Make.cpp).
+    void OfferSuspendedPuzzle();
+    void RunDrawingJob(const QString& defaultSolveMode);
+    bool ReferenceLoop();
+    bool ChooseReference();
+    void ReferenceSolve();
     void RunCheck();
     void DrawMark(const CellInput::CellMark& mark);
     void PrintClock(const PlayClock::Display& display);

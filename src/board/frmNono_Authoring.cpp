@@ -1,6 +1,6 @@
 // The board form's authoring commands: registering a new question from typed
-// clues ("Append"), test-solved on the board once it is written, and making
-// one from a drawing, which its own job fills in.
+// clues ("Append"), test-solved on the board once it is written. Making one
+// from a drawing is frmNono_Make.cpp.
 #include "app/Colors.h"
 #include "app/Shared.h"
 #include "authoring/frmEntry.h"
@@ -78,7 +78,5 @@ void frmNono::MenuQuestionEntry_Click()
         Shared.RowCount = rows;
     }
 }
-
-void frmNono::MenuQuestionMake_Click() {}
 
 } // namespace velin

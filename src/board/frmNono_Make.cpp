@@ -1,24 +1,302 @@
-// The board form's make-from-a-drawing job: the board as a drawing grid whose
-// Start button registers the picture as a new question once every cell is
-// decided.
+// The board form's make-from-a-drawing job: the registration form in its
+// compact layout, optionally an existing picture as the starting drawing (a
+// question file solved on the board, or the suspended puzzle), then the board
+// as a drawing grid whose Start button registers the picture as a new
+// question once every cell is decided.
 #include "app/Colors.h"
 #include "app/Shared.h"
 #include "authoring/DrawingClues.h"
 #include "authoring/QuestionWriter.h"
+#include "authoring/Registration.h"
+#include "authoring/frmEntry.h"
 #include "board/frmEndMsg.h"
 #include "board/frmNono.h"
+#include "files/FileNames.h"
 #include "files/frmFileSel.h"
 #include "media/SoundPlayer.h"
+#include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
+#include "platform/Twips.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace velin {
+
+namespace {
+
+const QString kReferenceTitle = QStringLiteral("イラスト参照");
+
+// The loaded question's values that a cancelled job puts back.
+struct QuestionCopies {
+    QString title;
+    QString answer;
+    int16_t difficulty = 0;
+    int16_t rows = 0;
+    int16_t columns = 0;
+
+    static QuestionCopies Keep()
+    {
+        return {Shared.QuestionTitle, Shared.AnswerName, Shared.Difficulty, Shared.RowCount, Shared.ColumnCount};
+    }
+    // Only a job that left a value unset puts them back: a registered
+    // question keeps its own.
+    void PutBackWhenUnset() const
+    {
+        if (!Shared.QuestionTitle.isEmpty() && !Shared.AnswerName.isEmpty() && Shared.Difficulty >= 1 &&
+            Shared.RowCount >= 1 && Shared.ColumnCount >= 1)
+            return;
+        Shared.QuestionTitle = title;
+        Shared.AnswerName = answer;
+        Shared.Difficulty = difficulty;
+        Shared.RowCount = rows;
+        Shared.ColumnCount = columns;
+    }
+};
+
+// The text as the registration form's box holds it: without the ending the
+// form adds. A picture from another set may lack it, and then keeps all of
+// its text.
+QString WithoutEnding(const QString& text, const QString& ending)
+{
+    return text.endsWith(ending) ? text.chopped(ending.size()) : text;
+}
+
+void HideResumeButton()
+{
+    if (frmFileSel* fileSel = FileSelFormIfLoaded()) {
+        fileSel->cmdHalt->hide();
+        fileSel->cmdHalt->setEnabled(false);
+    }
+}
+
+} // namespace
+
+void frmNono::MenuQuestionMake_Click()
+{
+    if (SolverRunning())
+        return;
+    // Chosen from the popup menu: run once the menu has closed. Asked before
+    // the play state is reset, which would forget where the command came from.
+    if (PopupShown) {
+        PopupShown = false;
+        PendingCommand = QStringLiteral("Private");
+        tmrPopup.start();
+        HideResumeButton();
+        return;
+    }
+
+    const QuestionCopies copies = QuestionCopies::Keep();
+    Shared.QuestionTitle.clear();
+    Shared.AnswerName.clear();
+    Shared.Difficulty = 0;
+    Shared.RowCount = 0;
+    Shared.ColumnCount = 0;
+    ResetPlay();
+    const QString defaultSolveMode = Shared.DefaultSolveMode;
+    SavedInputSwitch = Shared.InputSwitch;
+    SavedPlayInput = PlayInput;
+    EndMsgForm().lblMessage->setText(QStringLiteral("終　　了"));
+    Shared.SolveMode = QStringLiteral("Pc");
+    Shared.InputSwitch = QStringLiteral("Off");
+
+    OfferSuspendedPuzzle();
+    RunDrawingJob(defaultSolveMode);
+
+    HideResumeButton();
+    copies.PutBackWhenUnset();
+}
+
+void frmNono::OfferSuspendedPuzzle()
+{
+    frmFileSel& fileSel = FileSelForm();
+    if (AnsiReader(Paths::Resolve(FileNames::HaltDataPath(Shared.HomeFolder))).IsOpen()) {
+        Twips::MoveControl(fileSel.cmdHalt, 5500, 3240);
+        fileSel.cmdHalt->setEnabled(true);
+        fileSel.cmdHalt->show();
+        Shared.RestorePending = false;
+    } else {
+        fileSel.cmdHalt->setEnabled(false);
+    }
+}
+
+void frmNono::RunDrawingJob(const QString& defaultSolveMode)
+{
+    for (;;) {
+        // The registration form in its compact layout.
+        Shared.JobMode = QStringLiteral("Private");
+        Sounds().PlayEvent(SoundFunction);
+        EntryForm().menuGrid->setEnabled(false);
+        Platform::dialogs().ShowModal(&EntryForm());
+        UnloadEntryForm();
+
+        if (Shared.JobMode == QLatin1String("Private")) {
+            PrepareDrawingBoard();
+            Shared.DefaultSolveMode = defaultSolveMode;
+            SavedInputSwitch = Shared.InputSwitch;
+            SavedPlayInput = PlayInput;
+            PlayInput = QStringLiteral("Off");
+            OpenDrawingBoard();
+            return;
+        }
+        if (Shared.JobMode != QLatin1String("Reference"))
+            return;
+        if (ReferenceLoop())
+            return;
+        // The first picker was cancelled: back to the registration form.
+    }
+}
+
+bool frmNono::ReferenceLoop()
+{
+    MenuStop->setEnabled(true);
+    frmFileSel& fileSel = FileSelForm();
+    fileSel.lblTitle->setText(QStringLiteral("ヒ　ン　ト"));
+    fileSel.lblTitleName->clear();
+    for (;;) {
+        if (Shared.JobMode == QLatin1String("Reference")) {
+            cmdStart->hide();
+            const bool chosen = ChooseReference();
+            cmdStart->show();
+            if (!chosen)
+                return false;
+            // The form comes back with the picture's texts, its sizes locked.
+            frmEntry& entry = EntryForm();
+            entry.txtTitle->setText(WithoutEnding(Shared.QuestionTitle, QStringLiteral("！")));
+            entry.txtAnswer->setText(WithoutEnding(Shared.AnswerName, QStringLiteral("でした。")));
+            entry.txtComment->setText(Shared.CommentText);
+            entry.txtNando->setText(QString::number(Shared.Difficulty));
+            ReferenceStopAnswer = -1;
+            Platform::dialogs().ShowModal(&entry);
+            UnloadEntryForm();
+        } else if (Shared.JobMode == QLatin1String("Private")) {
+            // The reference picture is the starting drawing.
+            cmdStart->setText(QStringLiteral("処 理"));
+            cmdStart->show();
+            PlayInput = QStringLiteral("Off");
+            OpenDrawingBoard();
+            cmdStart->setEnabled(true);
+            return true;
+        } else if (Shared.JobMode == QLatin1String("Reference_Ok")) {
+            OpenDrawingBoard();
+            cmdStart->setEnabled(true);
+            return true;
+        } else {
+            return true;
+        }
+    }
+}
+
+bool frmNono::ChooseReference()
+{
+    frmFileSel& fileSel = FileSelForm();
+    for (;;) {
+        surface.FillStyle = Surface::FillTransparent;
+        fileSel.SetFolder(Shared.QuestionFolder);
+        fileSel.ConfigureForQuestion();
+        fileSel.fraMode->hide();
+        fileSel.lstFile->hide();
+        fileSel.CentreOn(this);
+        const QListWidgetItem* first = fileSel.filFile->item(0);
+        const QString name = first ? first->text() : QString();
+        if (name.size() >= 4 && name.at(3) == u'o')
+            fileSel.PointToList(fileSel.filFile);
+        else
+            fileSel.PointToFolders();
+        const QString jobBefore = Shared.JobMode;
+        Platform::dialogs().ShowModal(&fileSel);
+
+        bool restored = false;
+        if (Shared.JobMode == QLatin1String("Reference_Cancel")) {
+            // A later picker cancelled: the picture on the board stands.
+            Shared.JobMode = QStringLiteral("Reference_Ok");
+            return true;
+        }
+        if (Shared.JobMode != QLatin1String("Reference_Ok"))
+            return false;
+        if (Shared.RestorePending) {
+            Shared.RestorePending = false;
+            // A backup that cannot be restored has said why; pick again.
+            if (!Restor()) {
+                Shared.JobMode = jobBefore;
+                continue;
+            }
+            Shared.CarriedSeconds = 0;
+            restored = true;
+        } else {
+            // A file that cannot be read has said why. Solving whatever the
+            // board still holds would offer a picture that is not the one
+            // chosen, so the picker comes back instead.
+            if (!LoadQuestion()) {
+                Shared.JobMode = jobBefore;
+                continue;
+            }
+            fileSel.fraMode->show();
+            surface.FillStyle = Surface::FillSolid;
+            surface.FillColor = QBColor(2);
+            cmdStart->hide();
+            ReferenceSolve();
+            cmdStart->show();
+        }
+
+        Dialogs::Answer answer = Dialogs::Answer::No;
+        if (ReferenceStopAnswer == 6 || ReferenceStopAnswer == 7) {
+            answer = ReferenceStopAnswer == 6 ? Dialogs::Answer::Yes : Dialogs::Answer::No;
+            ReferenceStopAnswer = -1;
+            StopRequest.clear();
+        } else {
+            answer = Platform::dialogs().MsgBox(QStringLiteral("参照イラストは現在の表示で宜しいですか！"),
+                                                Dialogs::Buttons::YesNo, Dialogs::Icon::Exclamation, kReferenceTitle);
+            if (restored && answer != Dialogs::Answer::Yes)
+                Shared.InputSwitch = QStringLiteral("Off");
+        }
+        Shared.JobMode = QStringLiteral("Reference_Ok");
+        if (answer == Dialogs::Answer::Yes)
+            return true;
+    }
+}
+
+void frmNono::ReferenceSolve()
+{
+    StopRequest.clear();
+    ReferenceStopAnswer = -1;
+    solverRunning_ = true;
+    AutoSolve();
+    solverRunning_ = false;
+}
+
+bool frmNono::ReferenceStopQuestion()
+{
+    const Dialogs::Answer answer =
+        Platform::dialogs().MsgBox(QStringLiteral("参照イラストは現在の中途表示を使用しますか！"),
+                                   Dialogs::Buttons::YesNoCancel, Dialogs::Icon::Exclamation, kReferenceTitle);
+    switch (answer) {
+    case Dialogs::Answer::Yes:
+        ReferenceStopAnswer = 6;
+        StopRequest = QStringLiteral("Stop");
+        return true;
+    case Dialogs::Answer::No:
+        ReferenceStopAnswer = 7;
+        // The picker comes back only once the solver has stopped, whatever
+        // the solve mode a restore left behind.
+        if (solverRunning_) {
+            StopRequest = QStringLiteral("Stop");
+            return true;
+        }
+        return false;
+    default:
+        ReferenceStopAnswer = 2;
+        return true;
+    }
+}
 
 void frmNono::PrepareDrawingBoard()
 {
@@ -77,9 +355,8 @@ void frmNono::RegisterDrawing()
         // the job stay as they were, so "登 録" can be pressed again once
         // the cause is put right.
         Sounds().PlayEvent(SoundError);
-        Platform::dialogs().MsgBox(QStringLiteral("問題ファイル[") + Shared.QuestionPath +
-                                       QStringLiteral("]を書き込めませんでした。保存先と空き容量を確認して下さい。"),
-                                   Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation, QStringLiteral("ファイル書込"));
+        Platform::dialogs().MsgBox(Registration::WriteFailedText(Shared.QuestionPath), Dialogs::Buttons::Ok,
+                                   Dialogs::Icon::Exclamation, Registration::WriteFailedTitle());
         cmdStart->setEnabled(true);
         cmdStart->setVisible(true);
         return;

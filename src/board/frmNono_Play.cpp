@@ -101,6 +101,12 @@ void frmNono::cmdStart_Click()
 void frmNono::MenuStop_Click()
 {
     Sounds().PlayEvent(SoundStop);
+    // While a reference picture is being solved, the author says what the
+    // stop means for the picture.
+    if (Shared.JobMode == QLatin1String("Reference_Ok") && ReferenceStopQuestion()) {
+        ShowCrossLines(false);
+        return;
+    }
     if (Shared.SolveMode == QLatin1String("Pc") || Shared.SolveMode == QLatin1String("Check")) {
         StopRequest = QStringLiteral("Stop");
     } else if (Shared.SolveMode == QLatin1String("Man")) {
