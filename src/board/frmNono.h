@@ -160,11 +160,11 @@ public:
 
     // The make-from-a-drawing job (frmNono_Make.cpp). PrepareDrawingBoard
     // lays out an empty grid of the registered size with Start captioned
-    // "処 理"; OpenDrawingBoard lets a person's input draw on it. DrawingJob: the board
-    // is a drawing grid ("Private"). DrawingInput follows each input: "登 録"
-    // is offered while every cell is decided. RegisterDrawing writes the
-    // question file from the drawing. SelectSolveModeOption marks SolveMode
-    // in the file selection form's mode group.
+    // "処 理"; OpenDrawingBoard lets a person's input draw on it. DrawingJob:
+    // the board is a drawing grid ("Private"). DrawingInput follows each
+    // input: "登 録" is offered while every cell is decided. RegisterDrawing
+    // writes the question file from the drawing. SelectSolveModeOption marks
+    // SolveMode in the file selection form's mode group.
     void PrepareDrawingBoard();
     void OpenDrawingBoard();
     bool DrawingJob() const;

@@ -47,12 +47,14 @@ struct QuestionCopies {
     {
         return {Shared.QuestionTitle, Shared.AnswerName, Shared.Difficulty, Shared.RowCount, Shared.ColumnCount};
     }
-    // Only a job that left a value unset puts them back: a registered
-    // question keeps its own.
-    void PutBackWhenUnset() const
+    // A registered question keeps its own values. A job that left one unset
+    // puts them all back, and so does a cancelled one: the registration form
+    // stores what is typed as it is typed, and a cancel must not leave the
+    // shown question with a title or sizes that were never registered.
+    void PutBackUnlessRegistered() const
     {
-        if (!Shared.QuestionTitle.isEmpty() && !Shared.AnswerName.isEmpty() && Shared.Difficulty >= 1 &&
-            Shared.RowCount >= 1 && Shared.ColumnCount >= 1)
+        if (!Shared.JobMode.isEmpty() && !Shared.QuestionTitle.isEmpty() && !Shared.AnswerName.isEmpty() &&
+            Shared.Difficulty >= 1 && Shared.RowCount >= 1 && Shared.ColumnCount >= 1)
             return;
         Shared.QuestionTitle = title;
         Shared.AnswerName = answer;
@@ -112,7 +114,7 @@ void frmNono::MenuQuestionMake_Click()
     RunDrawingJob(defaultSolveMode);
 
     HideResumeButton();
-    copies.PutBackWhenUnset();
+    copies.PutBackUnlessRegistered();
 }
 
 void frmNono::OfferSuspendedPuzzle()

@@ -187,17 +187,30 @@ TEST_F(MakeQuestion, RegisteredValuesGiveAnEmptyDrawingBoardWhoseDrawingIsWritte
 TEST_F(MakeQuestion, CancelAtTheRegistrationFormPutsTheLoadedValuesBack)
 {
     ASSERT_TRUE(Load(questions.File(QStringLiteral("nono001.dat"))));
-    Script(Cancel());
-    Board().MenuQuestionMake_Click();
+    for (const bool typed : {false, true}) {
+        SCOPED_TRACE(typed ? "after typing every value" : "with the form left empty");
+        Script([typed](QWidget* form) {
+            auto* f = static_cast<frmEntry*>(form);
+            if (typed) {
+                f->txtTitle->setText(QStringLiteral("かお"));
+                f->txtAnswer->setText(QStringLiteral("えがお"));
+                f->txtNando->setText(QStringLiteral("5"));
+                f->txtLine->setText(QStringLiteral("4"));
+                f->txtColumn->setText(QStringLiteral("6"));
+            }
+            f->cmdReset_Click();
+        });
+        Board().MenuQuestionMake_Click();
 
-    EXPECT_TRUE(Shared.JobMode.isEmpty());
-    EXPECT_EQ(Shared.QuestionTitle, QStringLiteral("さかな！"));
-    EXPECT_EQ(Shared.AnswerName, QStringLiteral("こたえ"));
-    EXPECT_EQ(Shared.Difficulty, 3);
-    EXPECT_EQ(Shared.RowCount, 10);
-    EXPECT_EQ(Shared.ColumnCount, 10);
-    EXPECT_TRUE(FileSelForm().cmdHalt->isHidden());
-    EXPECT_FALSE(FileSelForm().cmdHalt->isEnabled());
+        EXPECT_TRUE(Shared.JobMode.isEmpty());
+        EXPECT_EQ(Shared.QuestionTitle, QStringLiteral("さかな！"));
+        EXPECT_EQ(Shared.AnswerName, QStringLiteral("こたえ"));
+        EXPECT_EQ(Shared.Difficulty, 3);
+        EXPECT_EQ(Shared.RowCount, 10);
+        EXPECT_EQ(Shared.ColumnCount, 10);
+        EXPECT_TRUE(FileSelForm().cmdHalt->isHidden());
+        EXPECT_FALSE(FileSelForm().cmdHalt->isEnabled());
+    }
 }
 
 TEST_F(MakeQuestion, TheResumeButtonIsOfferedOnlyWhenTheBackupCanBeOpened)
@@ -441,4 +454,27 @@ TEST_F(MakeQuestion, ThePopupRunsTheJobOnceTheMenuHasClosed)
     Board().tmrPopup_Timer();
     EXPECT_TRUE(platform.dialogs.modalScripts.empty());
     EXPECT_TRUE(Board().PendingCommand.isEmpty());
+}
+
+TEST_F(MakeQuestion, AHintTheFileCannotHoldIsRefusedAtRegistration)
+{
+    Script([](QWidget* form) {
+        auto* f = static_cast<frmEntry*>(form);
+        f->txtTitle->setText(QStringLiteral("さかな🐟"));
+        f->txtAnswer->setText(QStringLiteral("えがお"));
+        f->txtNando->setText(QStringLiteral("2"));
+        f->txtLine->setText(QStringLiteral("2"));
+        f->txtColumn->setText(QStringLiteral("2"));
+        f->txtFile->setText(QStringLiteral("100"));
+        f->cmdSet_Click();
+        EXPECT_FALSE(f->ClosingByProgram) << "the form stays open";
+        f->cmdReset_Click();
+    });
+    Board().MenuQuestionMake_Click();
+
+    const auto boxes = platform.dialogs.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, Registration::RefusalTitle());
+    EXPECT_TRUE(Shared.JobMode.isEmpty());
+    EXPECT_FALSE(QFile::exists(questions.File(QStringLiteral("velin100.dat"))));
 }
