@@ -121,7 +121,10 @@ void frmNono::OfferSuspendedPuzzle()
 {
     frmFileSel& fileSel = FileSelForm();
     if (AnsiReader(Paths::Resolve(FileNames::HaltDataPath(Shared.HomeFolder))).IsOpen()) {
-        Twips::MoveControl(fileSel.cmdHalt, 5500, 3240);
+        // Right under Cancel: the place the game first had for it (left
+        // 5500, top 3240) lies on this form's Cancel button.
+        Twips::MoveControl(fileSel.cmdHalt, Twips::ControlLeft(fileSel.CmdCancel),
+                           Twips::ControlTop(fileSel.CmdCancel) + Twips::ControlHeight(fileSel.CmdCancel) + 100);
         fileSel.cmdHalt->setEnabled(true);
         fileSel.cmdHalt->show();
         Shared.RestorePending = false;
