@@ -29,6 +29,7 @@ class QFrame;
 namespace velin {
 
 class BoardCanvas;
+class frmEntry;
 
 class frmNono : public QMainWindow {
     Q_OBJECT
@@ -252,6 +253,9 @@ private:
     // The drawing job's steps (frmNono_Make.cpp).
     void OfferSuspendedPuzzle();
     void RunDrawingJob(const QString& defaultSolveMode);
+    bool DrawingValuesRefused();
+    void FillEntryForm(frmEntry& entry, bool counts);
+    void ShowReferenceForm();
     bool ReferenceLoop();
     bool ChooseReference();
     void ReferenceSolve();

@@ -9,6 +9,7 @@
 #include "authoring/QuestionWriter.h"
 #include "authoring/Registration.h"
 #include "authoring/frmEntry.h"
+#include "board/QuestionFile.h"
 #include "board/frmEndMsg.h"
 #include "board/frmNono.h"
 #include "files/FileNames.h"
@@ -135,15 +136,23 @@ void frmNono::OfferSuspendedPuzzle()
 
 void frmNono::RunDrawingJob(const QString& defaultSolveMode)
 {
+    bool refill = false;
     for (;;) {
-        // The registration form in its compact layout.
+        // The registration form in its compact layout; after a refusal with
+        // what was typed in it.
         Shared.JobMode = QStringLiteral("Private");
         Sounds().PlayEvent(SoundFunction);
-        EntryForm().menuGrid->setEnabled(false);
-        Platform::dialogs().ShowModal(&EntryForm());
+        frmEntry& entry = EntryForm();
+        entry.menuGrid->setEnabled(false);
+        if (refill)
+            FillEntryForm(entry, true);
+        Platform::dialogs().ShowModal(&entry);
         UnloadEntryForm();
 
         if (Shared.JobMode == QLatin1String("Private")) {
+            refill = DrawingValuesRefused();
+            if (refill)
+                continue;
             PrepareDrawingBoard();
             Shared.DefaultSolveMode = defaultSolveMode;
             SavedInputSwitch = Shared.InputSwitch;
@@ -152,12 +161,55 @@ void frmNono::RunDrawingJob(const QString& defaultSolveMode)
             OpenDrawingBoard();
             return;
         }
+        refill = false;
         if (Shared.JobMode != QLatin1String("Reference"))
             return;
         if (ReferenceLoop())
             return;
         // The first picker was cancelled: back to the registration form.
     }
+}
+
+void frmNono::FillEntryForm(frmEntry& entry, bool counts)
+{
+    entry.txtTitle->setText(WithoutEnding(Shared.QuestionTitle, QStringLiteral("！")));
+    entry.txtAnswer->setText(WithoutEnding(Shared.AnswerName, QStringLiteral("でした。")));
+    entry.txtComment->setText(Shared.CommentText);
+    entry.txtNando->setText(QString::number(Shared.Difficulty));
+    if (counts) {
+        entry.txtLine->setText(QString::number(Shared.RowCount));
+        entry.txtColumn->setText(QString::number(Shared.ColumnCount));
+    }
+}
+
+bool frmNono::DrawingValuesRefused()
+{
+    // The board holds at most 60 lines each way, and the reader takes a
+    // third line that ends with a digit, or has one character only, for the
+    // difficulty: a drawing registered with either could never be loaded.
+    QString text;
+    if (Shared.RowCount > kMaxLine)
+        text = QStringLiteral("【行(縦方向)枠数】が範囲外です。");
+    else if (Shared.ColumnCount > kMaxLine)
+        text = QStringLiteral("【桁(横方向)枠数】が範囲外です。");
+    else if (!QuestionFile::IsCommentLine(Shared.CommentText))
+        text = QStringLiteral("【コメント】は２文字以上で、数字以外の文字で終えて下さい。");
+    if (text.isEmpty())
+        return false;
+    Sounds().PlayEvent(SoundError);
+    Platform::dialogs().MsgBox(text + QStringLiteral("再設定して下さい。"), Dialogs::Buttons::Ok,
+                               Dialogs::Icon::Exclamation, Registration::RefusalTitle());
+    return true;
+}
+
+void frmNono::ShowReferenceForm()
+{
+    // The form comes back with the picture's texts, its sizes locked.
+    frmEntry& entry = EntryForm();
+    FillEntryForm(entry, false);
+    ReferenceStopAnswer = -1;
+    Platform::dialogs().ShowModal(&entry);
+    UnloadEntryForm();
 }
 
 bool frmNono::ReferenceLoop()
@@ -173,16 +225,13 @@ bool frmNono::ReferenceLoop()
             cmdStart->show();
             if (!chosen)
                 return false;
-            // The form comes back with the picture's texts, its sizes locked.
-            frmEntry& entry = EntryForm();
-            entry.txtTitle->setText(WithoutEnding(Shared.QuestionTitle, QStringLiteral("！")));
-            entry.txtAnswer->setText(WithoutEnding(Shared.AnswerName, QStringLiteral("でした。")));
-            entry.txtComment->setText(Shared.CommentText);
-            entry.txtNando->setText(QString::number(Shared.Difficulty));
-            ReferenceStopAnswer = -1;
-            Platform::dialogs().ShowModal(&entry);
-            UnloadEntryForm();
+            ShowReferenceForm();
         } else if (Shared.JobMode == QLatin1String("Private")) {
+            if (DrawingValuesRefused()) {
+                Shared.JobMode = QStringLiteral("Reference_Ok");
+                ShowReferenceForm();
+                continue;
+            }
             // The reference picture is the starting drawing.
             cmdStart->setText(QStringLiteral("処 理"));
             cmdStart->show();

@@ -481,3 +481,53 @@ TEST_F(MakeQuestion, AHintTheFileCannotHoldIsRefusedAtRegistration)
     EXPECT_TRUE(Shared.JobMode.isEmpty());
     EXPECT_FALSE(QFile::exists(questions.File(QStringLiteral("velin100.dat"))));
 }
+
+// Values a drawing could not be registered with bring the form back with
+// what was typed; put right, the drawing board opens.
+TEST_F(MakeQuestion, CountsBeyondTheBoardAndACommentTheReaderTakesForANumberAreRefused)
+{
+    struct Case {
+        const char* name;
+        QString rows;
+        QString comment;
+        QString refusal;
+    };
+    const Case cases[] = {
+        {"61 rows", QStringLiteral("61"), QString(),
+         QStringLiteral("【行(縦方向)枠数】が範囲外です。再設定して下さい。")},
+        {"a comment ending with a digit", QStringLiteral("5"), QStringLiteral("ねこ2"),
+         QStringLiteral("【コメント】は２文字以上で、数字以外の文字で終えて下さい。再設定して下さい。")},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        platform.dialogs.log.clear();
+        Script([&](QWidget* form) {
+            auto* f = static_cast<frmEntry*>(form);
+            f->txtTitle->setText(QStringLiteral("ねこ"));
+            f->txtAnswer->setText(QStringLiteral("ねこ"));
+            f->txtComment->setText(test.comment);
+            f->txtNando->setText(QStringLiteral("2"));
+            f->txtLine->setText(test.rows);
+            f->txtColumn->setText(QStringLiteral("4"));
+            f->txtFile->setText(QStringLiteral("100"));
+            f->cmdSet_Click();
+        });
+        QStringList refilled;
+        Script([&](QWidget* form) {
+            auto* f = static_cast<frmEntry*>(form);
+            refilled = {f->txtTitle->text(), f->txtComment->text(), f->txtLine->text(), f->txtColumn->text()};
+            f->txtLine->setText(QStringLiteral("5"));
+            f->txtComment->clear();
+            f->txtFile->setText(QStringLiteral("100"));
+            f->cmdSet_Click();
+        });
+        Board().MenuQuestionMake_Click();
+
+        EXPECT_EQ(BoxTexts(), QStringList{test.refusal});
+        EXPECT_EQ(refilled, (QStringList{"ねこ", test.comment, test.rows, "4"}));
+        EXPECT_EQ(Shared.JobMode, QStringLiteral("Private"));
+        EXPECT_EQ(Shared.RowCount, 5);
+        EXPECT_EQ(Board().cmdStart->text(), QStringLiteral("処 理"));
+        Board().ResetPlay();
+    }
+}
