@@ -39,6 +39,9 @@ void LineSolver::SecondGroup()
         if (N > 1)
             run(RF::Rule2g, &LineSolver::Rule2g);
         run(RF::ClueReach, &LineSolver::ClueReachScan);
+        // Its backward pass would decide nothing and leave nothing.
+        if (direction > 0 && RestOfVisitIsFruitless())
+            break;
     }
     Step = 1;
 }

@@ -196,12 +196,22 @@ void LineSolver::LeaveStateOfFruitlessVisit(bool deduced, int decided)
         if (N >= 2 && Enabled(RuleFamily::Scan2))
             NoteFirstStretches();
     }
-    host_.ShowPlayTime(); // ThirdGroup
+    LeaveStateOfThirdGroup(deduced, decided);
+}
+
+// What the third group leaves when it decides nothing: its host call, the
+// clue statistics, OpenClueTotal, the pass notation of its last pass (3f's
+// backward pass) and 3i's fixpoint note.
+void LineSolver::LeaveStateOfThirdGroup(bool deduced, int decided)
+{
+    host_.ShowPlayTime();
     FindClueExtremes();
     FindSecondLargest();
     OpenClueTotal = 0;
     for (int k = FirstOpenClue; k <= LastOpenClue; ++k)
         OpenClueTotal += Clue(k) + (k > FirstOpenClue ? 1 : 0);
+    for (int direction : {+1, -1})
+        SetUpPass(direction);
     Step = 1;
     // 3i, the group's last rule, would have run its deduction and noted the
     // fixpoint.
@@ -209,16 +219,42 @@ void LineSolver::LeaveStateOfFruitlessVisit(bool deduced, int decided)
         Rule3iSeen[passDirection_ == kRowsPass ? 0 : 1][line_] = static_cast<int16_t>(decided + 1);
 }
 
+// After a pass of a group that decided cells, the rest of the visit may have
+// nothing left to force: it then only leaves its state. A pass that decided
+// nothing leaves the window as the last check found it.
+bool LineSolver::RestOfVisitIsFruitless()
+{
+    if (!skipFruitlessVisits_ || cellsDecided_ == decidedAtCheck_)
+        return false;
+    decidedAtCheck_ = cellsDecided_;
+    if (RulesCanDecide(restDeduced_, restDecided_))
+        return false;
+    // FinishLine's segment scan has nothing to decide either.
+    visitSkipped_ = true;
+    restFruitless_ = true;
+    return true;
+}
+
 void LineSolver::RunPatternGroups()
 {
     host_.ShowPlayTime();
+    decidedAtCheck_ = cellsDecided_;
+    restFruitless_ = false;
     EndPatternRules();
     if (finishRequested_ || SweepEndsReachedFinish())
         return;
-    SecondGroup();
-    if (finishRequested_ || SweepEndsReachedFinish())
-        return;
-    ThirdGroup();
+    // The second group leaves nothing a later line reads, only positions its
+    // own rules set before they read them.
+    if (!restFruitless_ && !RestOfVisitIsFruitless()) {
+        SecondGroup();
+        if (finishRequested_ || SweepEndsReachedFinish())
+            return;
+        if (!restFruitless_ && !RestOfVisitIsFruitless()) {
+            ThirdGroup();
+            return;
+        }
+    }
+    LeaveStateOfThirdGroup(restDeduced_, restDecided_);
 }
 
 bool LineSolver::SweepEndsReachedFinish()
@@ -287,6 +323,14 @@ void LineSolver::EndPatternRules()
         }
         Step = d;
         RunRule(RF::Scan21, &LineSolver::Scan21);
+        if (direction > 0 && RestOfVisitIsFruitless()) {
+            // The backward pass would decide nothing; its scans would note
+            // the first two stretches from the other end.
+            SetUpPass(-1);
+            if (N >= 2 && Enabled(RF::Scan2))
+                NoteFirstStretches();
+            return;
+        }
     }
 }
 

@@ -137,6 +137,8 @@ public:
     bool RulesCanDecide(bool& deduced, int& decided);
     // Leaves the state a visit that decides nothing would leave.
     void LeaveStateOfFruitlessVisit(bool deduced, int decided);
+    // Leaves the state of a third group that decides nothing.
+    void LeaveStateOfThirdGroup(bool deduced, int decided);
     // Sets f1s/f1e and f2s/f2e as the end scans of the current pass note
     // the first two stretches that end in the window.
     void NoteFirstStretches();
@@ -409,6 +411,9 @@ private:
     void SettleEdgeCellPass(int direction);
     // True when two neighbouring open clues both equal value.
     bool AdjacentOpenCluesEqual(int value) const;
+    // True (and remembered in restFruitless_) when cells were decided since
+    // the last check and the complete deduction now finds none forced.
+    bool RestOfVisitIsFruitless();
     bool TwoCluesCouldHoldApart(int firstLength, int secondLength, int gap) const;
 
     BoardModel& model_;
@@ -431,6 +436,13 @@ private:
     // The current visit was found to decide nothing (FinishLine skips its
     // segment scan).
     bool visitSkipped_ = false;
+    // The checks inside the pattern groups: cells decided at the last one,
+    // whether it found the rest of the visit fruitless, and what it found
+    // (RulesCanDecide's deduced and decided).
+    int decidedAtCheck_ = 0;
+    bool restFruitless_ = false;
+    bool restDeduced_ = false;
+    int restDecided_ = 0;
     int cellsDecided_ = 0;
     int visitsSkipped_ = 0;
 };
