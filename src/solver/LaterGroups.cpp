@@ -21,10 +21,17 @@ void LineSolver::SecondGroup()
 {
     using RF = RuleFamily;
     for (int direction : {+1, -1}) {
+        // The group leaves nothing a later line reads: once no cell is left
+        // to force, the rest of it can only read the line.
+        if (restFruitless_)
+            break;
         SetUpPass(direction);
         auto run = [this](RuleFamily family, void (LineSolver::*rule)()) {
+            if (restFruitless_)
+                return;
             Step = d;
             RunRule(family, rule);
+            RestOfVisitIsFruitless(true);
         };
         run(RF::Rule2a, &LineSolver::Rule2a);
         if (k1 != kF)
@@ -39,9 +46,8 @@ void LineSolver::SecondGroup()
         if (N > 1)
             run(RF::Rule2g, &LineSolver::Rule2g);
         run(RF::ClueReach, &LineSolver::ClueReachScan);
-        // Its backward pass would decide nothing and leave nothing.
-        if (direction > 0 && RestOfVisitIsFruitless())
-            break;
+        if (direction > 0)
+            RestOfVisitIsFruitless();
     }
     Step = 1;
 }

@@ -4,6 +4,8 @@
 #include "app/Shared.h"
 #include "solver/SolverHost.h"
 
+#include <bit>
+
 namespace velin {
 
 LineSolver::LineSolver(BoardModel& model, int rowCount, int columnCount, SolverHost& host)
@@ -60,6 +62,7 @@ void LineSolver::BeginLine(int line)
     line_ = line;
     AimView();
     visitSkipped_ = false;
+    forcedCount_ = -1;
     SweepState = 0;
     LineComplete = 0;
     Step = 1;
@@ -130,6 +133,16 @@ bool LineSolver::RulesCanDecide(bool& deduced, int& decided)
             if ((Cell(p - 1) == kFilled) != (Cell(p) == kFilled))
                 return true;
     }
+    // The rules mark forced cells only, and marking a forced cell forces
+    // no other: once as many cells were decided as the deduction earlier in
+    // this visit found forced, none is left.
+    if (forcedCount_ >= 0) {
+        if (cellsDecided_ - forcedAt_ < forcedCount_)
+            return true;
+        deduced = true;
+        decided = DecidedInLine();
+        return false;
+    }
     // 3i left the line at its fixpoint and nothing changed since.
     decided = DecidedInLine();
     if (Rule3iSeen[passDirection_ == kRowsPass ? 0 : 1][line_] == decided + 1)
@@ -138,6 +151,10 @@ bool LineSolver::RulesCanDecide(bool& deduced, int& decided)
     if (!DeduceWindow(deduction))
         return true;
     deduced = true;
+    if (deduction.open != 0) {
+        forcedCount_ = std::popcount(deduction.mustFill | deduction.mustBlank);
+        forcedAt_ = cellsDecided_;
+    }
     return (deduction.mustFill | deduction.mustBlank) != 0 || deduction.open == 0;
 }
 
@@ -219,12 +236,14 @@ void LineSolver::LeaveStateOfThirdGroup(bool deduced, int decided)
         Rule3iSeen[passDirection_ == kRowsPass ? 0 : 1][line_] = static_cast<int16_t>(decided + 1);
 }
 
-// After a pass of a group that decided cells, the rest of the visit may have
-// nothing left to force: it then only leaves its state. A pass that decided
-// nothing leaves the window as the last check found it.
-bool LineSolver::RestOfVisitIsFruitless()
+// After a pass of a group (or, with onlyByCount, a rule) that decided cells,
+// the rest of the visit may have nothing left to force: it then only leaves
+// its state. A pass that decided nothing leaves the window as the last check
+// found it. onlyByCount checks only when the count of forced cells is known,
+// which costs no deduction.
+bool LineSolver::RestOfVisitIsFruitless(bool onlyByCount)
 {
-    if (!skipFruitlessVisits_ || cellsDecided_ == decidedAtCheck_)
+    if (!skipFruitlessVisits_ || cellsDecided_ == decidedAtCheck_ || (onlyByCount && forcedCount_ < 0))
         return false;
     decidedAtCheck_ = cellsDecided_;
     if (RulesCanDecide(restDeduced_, restDecided_))

@@ -412,8 +412,9 @@ private:
     // True when two neighbouring open clues both equal value.
     bool AdjacentOpenCluesEqual(int value) const;
     // True (and remembered in restFruitless_) when cells were decided since
-    // the last check and the complete deduction now finds none forced.
-    bool RestOfVisitIsFruitless();
+    // the last check and none is left forced (onlyByCount: looked at only
+    // when the visit's count of forced cells tells it without a deduction).
+    bool RestOfVisitIsFruitless(bool onlyByCount = false);
     bool TwoCluesCouldHoldApart(int firstLength, int secondLength, int gap) const;
 
     BoardModel& model_;
@@ -440,6 +441,10 @@ private:
     // whether it found the rest of the visit fruitless, and what it found
     // (RulesCanDecide's deduced and decided).
     int decidedAtCheck_ = 0;
+    // The undecided cells the complete deduction found forced in this visit
+    // (-1: not known, or no cell left open) and cellsDecided_ at the time.
+    int forcedCount_ = -1;
+    int forcedAt_ = 0;
     bool restFruitless_ = false;
     bool restDeduced_ = false;
     int restDecided_ = 0;
