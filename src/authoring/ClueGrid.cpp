@@ -345,15 +345,24 @@ void ClueGrid::Cut()
     SelectSingle(first, col);
 }
 
+bool ClueGrid::PasteTarget(int& col, int& start, int& lines) const
+{
+    col = sel_.firstCol;
+    start = sel_.firstRow;
+    lines = LineCount(col);
+    if (ClipReady == QLatin1String("On") && start >= 1 && start <= lines)
+        return true;
+    Error();
+    return false;
+}
+
 void ClueGrid::InsertPaste()
 {
-    const int col = sel_.firstCol;
-    const int start = sel_.firstRow;
-    const int lines = LineCount(col);
-    if (ClipReady != QLatin1String("On") || start < 1 || start > lines) {
-        Error();
+    int col = 0;
+    int start = 0;
+    int lines = 0;
+    if (!PasteTarget(col, start, lines))
         return;
-    }
     QStringList shifted; // rows start .. lines as they were
     for (int row = start; row <= lines; ++row)
         shifted << Cell(row, col);
@@ -366,13 +375,11 @@ void ClueGrid::InsertPaste()
 
 void ClueGrid::OverwritePaste()
 {
-    const int col = sel_.firstCol;
-    const int start = sel_.firstRow;
-    const int lines = LineCount(col);
-    if (ClipReady != QLatin1String("On") || start < 1 || start > lines) {
-        Error();
+    int col = 0;
+    int start = 0;
+    int lines = 0;
+    if (!PasteTarget(col, start, lines))
         return;
-    }
     for (int i = 0; i < ClipCount && start + i <= lines; ++i)
         SetCell(start + i, col, ClipCells.at(i));
     MakeCurrent(start, col);

@@ -129,6 +129,10 @@ public:
 
 private:
     void Error() const;
+    // Where a paste goes: the selection's column and first row, and the
+    // column's line count. False (with the Error sound) when there is
+    // nothing to paste or the row lies outside the column's lines.
+    bool PasteTarget(int& col, int& start, int& lines) const;
     void Resize(int rows);
     // Accepts or refuses the move to (MoveCol, MoveRow); true when accepted.
     bool AcceptMove(bool scroll = true);
