@@ -4,6 +4,7 @@
 #include "app/Colors.h"
 #include "app/Shared.h"
 #include "authoring/frmEntry.h"
+#include "board/QuestionCopies.h"
 #include "board/frmEndMsg.h"
 #include "board/frmNono.h"
 #include "files/frmFileSel.h"
@@ -27,11 +28,7 @@ void frmNono::MenuQuestionEntry_Click()
         return;
     }
     // A registration cancelled later puts the loaded question's values back.
-    const QString title = Shared.QuestionTitle;
-    const QString answer = Shared.AnswerName;
-    const int16_t difficulty = Shared.Difficulty;
-    const int16_t columns = Shared.ColumnCount;
-    const int16_t rows = Shared.RowCount;
+    const QuestionCopies copies = QuestionCopies::Keep();
     Shared.QuestionTitle.clear();
     Shared.AnswerName.clear();
     Shared.Difficulty = 0;
@@ -69,14 +66,7 @@ void frmNono::MenuQuestionEntry_Click()
                                                                      : 2;
         FileSelForm().optMode[static_cast<size_t>(option)]->setChecked(true);
     }
-    if (Shared.AnswerName.isEmpty() || Shared.QuestionTitle.isEmpty() || Shared.Difficulty < 1 || Shared.RowCount < 1 ||
-        Shared.ColumnCount < 1) {
-        Shared.QuestionTitle = title;
-        Shared.AnswerName = answer;
-        Shared.Difficulty = difficulty;
-        Shared.ColumnCount = columns;
-        Shared.RowCount = rows;
-    }
+    copies.PutBackUnlessRegistered();
 }
 
 } // namespace velin

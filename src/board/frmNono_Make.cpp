@@ -9,6 +9,7 @@
 #include "authoring/QuestionWriter.h"
 #include "authoring/Registration.h"
 #include "authoring/frmEntry.h"
+#include "board/QuestionCopies.h"
 #include "board/QuestionFile.h"
 #include "board/frmEndMsg.h"
 #include "board/frmNono.h"
@@ -35,35 +36,6 @@ namespace velin {
 namespace {
 
 const QString kReferenceTitle = QStringLiteral("イラスト参照");
-
-// The loaded question's values that a cancelled job puts back.
-struct QuestionCopies {
-    QString title;
-    QString answer;
-    int16_t difficulty = 0;
-    int16_t rows = 0;
-    int16_t columns = 0;
-
-    static QuestionCopies Keep()
-    {
-        return {Shared.QuestionTitle, Shared.AnswerName, Shared.Difficulty, Shared.RowCount, Shared.ColumnCount};
-    }
-    // A registered question keeps its own values. A job that left one unset
-    // puts them all back, and so does a cancelled one: the registration form
-    // stores what is typed as it is typed, and a cancel must not leave the
-    // shown question with a title or sizes that were never registered.
-    void PutBackUnlessRegistered() const
-    {
-        if (!Shared.JobMode.isEmpty() && !Shared.QuestionTitle.isEmpty() && !Shared.AnswerName.isEmpty() &&
-            Shared.Difficulty >= 1 && Shared.RowCount >= 1 && Shared.ColumnCount >= 1)
-            return;
-        Shared.QuestionTitle = title;
-        Shared.AnswerName = answer;
-        Shared.Difficulty = difficulty;
-        Shared.RowCount = rows;
-        Shared.ColumnCount = columns;
-    }
-};
 
 // The text as the registration form's box holds it: without the ending the
 // form adds. A picture from another set may lack it, and then keeps all of

@@ -224,6 +224,30 @@ TEST_F(Entry, ACancelledJobLeavesTheShownQuestionAndModesAsTheyWere)
     EXPECT_TRUE(FileSelForm().optMode[0]->isChecked());
 }
 
+TEST_F(Entry, ACancelAfterEveryValueWasTypedStillPutsTheShownQuestionBack)
+{
+    // The form stores each box as it is typed; a cancel must not leave the
+    // shown question with a title and sizes that were never registered.
+    ASSERT_TRUE(Load(WriteQuestion(QStringLiteral("nono001.dat"), {"#.", ".#", "##"}, QStringLiteral("ねこ"))));
+    const QuestionValues before = Shared;
+    platform.dialogs.modalScripts.push_back([](QWidget* form) {
+        auto& f = static_cast<frmEntry&>(*form);
+        f.txtTitle->setText(QStringLiteral("いぬ"));
+        f.txtAnswer->setText(QStringLiteral("しば"));
+        f.txtNando->setText(QStringLiteral("4"));
+        f.txtLine->setText(QStringLiteral("9"));
+        f.txtColumn->setText(QStringLiteral("8"));
+        f.cmdReset_Click();
+    });
+    Board().MenuQuestionEntry_Click();
+    EXPECT_TRUE(Shared.JobMode.isEmpty());
+    EXPECT_EQ(Shared.QuestionTitle, before.QuestionTitle);
+    EXPECT_EQ(Shared.AnswerName, before.AnswerName);
+    EXPECT_EQ(Shared.Difficulty, before.Difficulty);
+    EXPECT_EQ(Shared.RowCount, before.RowCount);
+    EXPECT_EQ(Shared.ColumnCount, before.ColumnCount);
+}
+
 TEST_F(Entry, ThePopupRunsTheJobOnceTheMenuHasClosed)
 {
     Board().PopupShown = true;
