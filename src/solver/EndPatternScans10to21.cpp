@@ -53,7 +53,7 @@ void LineSolver::Scan10()
     int last = 0;
     int phase = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         if (phase == 0) {
             if (prev == kUndecided && cur == kFilled) {
@@ -104,13 +104,15 @@ void LineSolver::Scan11()
     int b = 0;
     int phase = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         if (phase == 0) {
             if (prev == kBlank && cur != kBlank)
                 S = pos;
             if (cur == kFilled)
                 lastF = pos;
+            else if (prev == kFilled)
+                lastF = pos - d; // the walk steps over a run to the cell after it
             if (prev != kFilled && cur == kFilled) {
                 if (c2 != c3)
                     fs = pos;
@@ -169,7 +171,7 @@ void LineSolver::Scan12()
     bool holdsFilled = false;
     bool found = false;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         if (prev == kBlank && cur != kBlank)
             S = pos;
@@ -214,7 +216,7 @@ void LineSolver::Scan13()
 {
     nf = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         if (prev != kFilled && cur == kFilled) {
             fs = pos;
@@ -257,10 +259,12 @@ void LineSolver::Scan14()
     int s2 = 0;
     int phase = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         if (cur == kFilled)
             lastF = pos;
+        else if (prev == kFilled)
+            lastF = pos - d; // the walk steps over a run to the cell after it
         if (phase == 0) {
             if (prev == kBlank && cur != kBlank)
                 S = pos;
@@ -299,7 +303,7 @@ void LineSolver::Scan15()
         return;
     int g = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         if (prev == kBlank && cur != kBlank)
             S = pos;
@@ -337,7 +341,7 @@ void LineSolver::Scan16()
     const int span = allOnes ? 2 * ones : 2 * ones - 1;
     const int zoneEnd = CutToWindow(E + span * d);
     int prev = kBlank;
-    for (int pos = E; dist(pos, zoneEnd) >= 0; pos += d) {
+    for (int pos = E; dist(pos, zoneEnd) >= 0; pos = NextChangeOrLast(pos, prev, zoneEnd)) {
         const int cur = Cell(pos);
         if (prev == kUndecided && cur == kFilled)
             MarkBlank(pos - d, pos - d);
@@ -365,7 +369,7 @@ void LineSolver::Scan17()
         const int zoneEnd = CutToWindow(E + (big + span + 2) * d);
         int s = 0;
         int prev = kBlank;
-        for (int pos = E; dist(pos, zoneEnd) >= 0; pos += d) {
+        for (int pos = E; dist(pos, zoneEnd) >= 0; pos = NextChangeOrLast(pos, prev, zoneEnd)) {
             const int cur = Cell(pos);
             if (prev == kBlank && cur == kFilled)
                 s = pos;
@@ -386,7 +390,7 @@ void LineSolver::Scan17()
         RuleScope scope(*this, "scan17.b");
         nf = 0;
         int prev = kBlank;
-        for (int pos = E; dist(pos, F) >= 0; pos += d) {
+        for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
             const int cur = Cell(pos);
             if (prev != kFilled && cur == kFilled) {
                 fs = pos;
@@ -430,7 +434,7 @@ void LineSolver::Scan18()
     int b = 0;
     int phase = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         if (phase == 0) {
             if (prev == kBlank && cur != kBlank)
@@ -450,6 +454,8 @@ void LineSolver::Scan18()
         }
         if (cur == kFilled)
             lastF = pos;
+        else if (prev == kFilled)
+            lastF = pos - d; // the walk steps over a run to the cell after it
         if (prev == kBlank && cur != kBlank)
             s2 = pos;
         if (prev != kBlank && cur == kBlank) {
@@ -503,7 +509,7 @@ void LineSolver::Scan19()
         return;
     int phase = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         if (prev != kFilled && cur == kFilled)
             fs = pos;
@@ -543,7 +549,7 @@ void LineSolver::Scan20()
     const bool needsB = c1 < c3 && c2 < c3;
     const bool needsC = N == 4 && c2 < c1 && c2 < c3;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         if (prev != kFilled && cur == kFilled)
             fs = pos;
@@ -631,7 +637,7 @@ void LineSolver::Scan21()
     int g = 0;
     int phase = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, reach) >= 0; pos += d) {
+    for (int pos = E; dist(pos, reach) >= 0; pos = NextChangeOrLast(pos, prev, reach)) {
         const int cur = Cell(pos);
         if (prev == kBlank && cur != kBlank)
             S = pos;

@@ -115,7 +115,7 @@ void LineSolver::Scan1()
 
     nf = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         TrackEndScanCell(pos, prev, cur, 1);
 
@@ -217,7 +217,7 @@ void LineSolver::Scan2()
 
     nf = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         TrackEndScanCell(pos, prev, cur, 2);
         if (prev == kFilled && cur != kFilled) {
@@ -349,7 +349,7 @@ void LineSolver::Scan3()
     RuleScope scope(*this, "scan3");
     bool filledSeen = false;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         if (prev == kBlank && cur != kBlank)
             S = pos;
@@ -387,7 +387,7 @@ void LineSolver::Scan4()
     int state = 0;
     nf = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         TrackEndScanCell(pos, prev, cur, 0);
         const bool atF = pos == F;
@@ -445,7 +445,7 @@ void LineSolver::Scan5()
     bool found = false;
     nf = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         TrackEndScanCell(pos, prev, cur, 0);
         if (found && prev == kFilled && cur != kFilled)
@@ -489,7 +489,7 @@ void LineSolver::Scan6()
 
     nf = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         TrackEndScanCell(pos, prev, cur, 2);
         const bool atF = pos == F;
@@ -727,7 +727,7 @@ void LineSolver::Scan7()
 
     nf = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         TrackEndScanCell(pos, prev, cur, 4);
 
@@ -1015,7 +1015,7 @@ void LineSolver::Scan8()
     };
     nf = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         TrackEndScanCell(pos, prev, cur, 1);
         const bool atF = pos == F;
@@ -1215,7 +1215,7 @@ void LineSolver::Scan9()
 
     nf = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         TrackEndScanCell(pos, prev, cur, 1);
         if (prev != kFilled && cur == kFilled)

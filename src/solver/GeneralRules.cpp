@@ -78,7 +78,8 @@ bool LineSolver::SweepPass(int direction, int rangeStart, int rangeEnd, int firs
         const int clue = Clue(k);
         int anchor = 0;
         bool nextClue = false;
-        for (int here = scanStart; (rangeEnd - here) * direction >= 0; here += direction) {
+        for (int here = scanStart; (rangeEnd - here) * direction >= 0;
+             here = NextChangeOrLast(here, prev, rangeEnd, direction)) {
             const int cur = Cell(here);
             if (prev == kBlank && cur != kBlank)
                 segmentStart = here;
@@ -245,9 +246,9 @@ void LineSolver::SettleEndCluesPass(int direction)
 
     int prev = kBlank;
     int stretchStart = 0;
-    int reachFilled = 0;
     int afterStretch = 0;
-    for (int here = edge; (farEdge - here) * direction >= 0; here += direction) {
+    for (int here = edge; (farEdge - here) * direction >= 0;
+         here = NextChangeOrLast(here, prev, farEdge, direction)) {
         const int cur = Cell(here);
         if (prev != kFilled && cur == kFilled)
             stretchStart = here;
@@ -257,16 +258,17 @@ void LineSolver::SettleEndCluesPass(int direction)
             MarkBlank(reach + direction, reach + direction);
             return;
         }
-        if (here == reach && cur == kFilled)
-            reachFilled = here;
         if (prev == kFilled && cur != kFilled)
             afterStretch = here;
         if (prev != kBlank && cur == kBlank) {
             const int segmentEnd = here;
             if (first + second < distance(edge, segmentEnd) || stretchStart == 0)
                 return;
+            // Nothing was marked on the way here: the reach cell is as the
+            // walk passed it.
+            const bool reachFilled = distance(reach, segmentEnd) > 0 && Cell(reach) == kFilled;
             MarkFilled(segmentEnd - first * direction, reach);
-            if (reachFilled != 0 && distance(stretchStart, reach) >= 0) {
+            if (reachFilled && distance(stretchStart, reach) >= 0) {
                 if (distance(afterStretch, reach) >= 0) {
                     MarkFilled(afterStretch, reach);
                 } else {

@@ -12,6 +12,7 @@
 #include "solver/SolverHost.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace velin {
 
@@ -64,7 +65,7 @@ void LineSolver::Rule2a()
     int sp = 0;
     int cur = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cell = Cell(pos);
         if (prev != kFilled && cell == kFilled) {
             sp = s;
@@ -120,7 +121,7 @@ void LineSolver::Rule2b()
     bool first = true;
     int kc = k1;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cell = Cell(pos);
         if (prev == kBlank && cell != kBlank)
             S = pos;
@@ -167,7 +168,7 @@ void LineSolver::Rule2c()
     int kc = k1;
     int sum = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cell = Cell(pos);
         if (prev == kBlank && cell != kBlank)
             S = pos;
@@ -204,7 +205,7 @@ void LineSolver::Rule2d()
     int cur = c1;
     int s = 0;
     int prev = kBlank;
-    for (int pos = E; dist(pos, F) >= 0; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0; pos = NextChangeOrLast(pos, prev, F)) {
         const int cell = Cell(pos);
         if (prev != kFilled && cell == kFilled)
             s = pos;
@@ -384,7 +385,7 @@ void LineSolver::ClueReachScan()
         smallest = k == k1 ? c : std::min(smallest, c);
         const int from = pieceEnd + d;
         pieceEnd = CutToWindow(k == k1 ? E + c1 * d : pieceEnd + (1 + c) * d);
-        for (int pos = from; dist(pos, pieceEnd) >= 0; pos += d) {
+        for (int pos = from; dist(pos, pieceEnd) >= 0; pos = NextChangeOrLast(pos, prev, pieceEnd)) {
             const int cur = Cell(pos);
             if (cur == kFilled)
                 filledSeen = true;
@@ -478,7 +479,7 @@ void LineSolver::SmallestClueScan()
     int prev = kBlank;
     int s = 0;
     bool havePair = false;
-    for (int pos = WindowStart; pos <= WindowEnd; ++pos) {
+    for (int pos = WindowStart; pos <= WindowEnd; pos = NextChangeOrLast(pos, prev, WindowEnd, 1)) {
         const int cur = Cell(pos);
         if (prev == kFilled && cur == kBlank)
             MarkFilled(pos - smallest, pos);
@@ -654,17 +655,7 @@ void LineSolver::Rule3h()
 
 int LineSolver::DecidedInLine() const
 {
-    // Straight over the view (the bounds keep it inside the line); a row's
-    // cells lie side by side, which the compiler counts several at a time.
-    int decided = 0;
-    if (viewStride_ == 1) {
-        for (int p = 1; p <= passLength_; ++p)
-            decided += lineView_[p] != kUndecided ? 1 : 0;
-        return decided;
-    }
-    for (int p = 1; p <= passLength_; ++p)
-        decided += lineView_[p * viewStride_] != kUndecided ? 1 : 0;
-    return decided;
+    return std::popcount(lineFilled_ | lineBlank_);
 }
 
 // ---- Rule 3i: the complete deduction over the window -----------------------
@@ -755,21 +746,14 @@ bool LineSolver::DeduceWindow(WindowDeduction& out) const
 {
     const int length = WindowEnd - WindowStart + 1;
     int count = LastOpenClue - FirstOpenClue + 1;
-    if (length < 1 || length > kMaxLine || count < 0 || count > kMaxLine)
+    if (length < 1 || WindowStart < 1 || WindowEnd > passLength_ || count < 0 || count > kMaxLine)
         return false;
     if (count == 1 && Clue(FirstOpenClue) == 0)
         count = 0;
 
     const Bits cells = Bit(length) - 1;
-    Bits filled = 0;
-    Bits blank = 0;
-    for (int i = 0; i < length; ++i) {
-        const int code = Cell(WindowStart + i);
-        if (code == kFilled)
-            filled |= Bit(i);
-        else if (code == kBlank)
-            blank |= Bit(i);
-    }
+    const Bits filled = (lineFilled_ >> WindowStart) & cells;
+    const Bits blank = (lineBlank_ >> WindowStart) & cells;
     const Bits filledReversed = Reverse(filled, length - 1);
     const Bits blankReversed = Reverse(blank, length - 1);
     int clue[kMaxLine + 1];

@@ -55,6 +55,17 @@ void LineSolver::AimView()
     const bool rows = passDirection_ == kRowsPass;
     lineView_ = rows ? board + line_ * (kMaxLine + 1) : board + line_;
     viewStride_ = rows ? 1 : kMaxLine + 1;
+    // From the far end, so that every shift is by one; codes are 0, 1 (blank)
+    // and 2 (filled).
+    uint64_t filled = 0;
+    uint64_t blank = 0;
+    for (int p = passLength_; p >= 1; --p) {
+        const auto cell = static_cast<uint64_t>(lineView_[p * viewStride_]);
+        filled = (filled << 1) | (cell >> 1);
+        blank = (blank << 1) | (cell & 1);
+    }
+    lineFilled_ = filled << 1;
+    lineBlank_ = blank << 1;
 }
 
 void LineSolver::BeginLine(int line)
@@ -165,7 +176,7 @@ void LineSolver::NoteFirstStretches()
     int prev = kBlank;
     int ended = 0;
     int start = 0;
-    for (int pos = E; dist(pos, F) >= 0 && ended < 2; pos += d) {
+    for (int pos = E; dist(pos, F) >= 0 && ended < 2; pos = NextChangeOrLast(pos, prev, F)) {
         const int cur = Cell(pos);
         if (prev != kFilled && cur == kFilled)
             start = pos;
@@ -368,6 +379,7 @@ void LineSolver::Mark(int from, int to, int16_t code)
             const int row = RowOf(p);
             const int column = ColumnOf(p);
             model_.Board[row][column] = code;
+            (code == kFilled ? lineFilled_ : lineBlank_) |= uint64_t{1} << p;
             ++cellsDecided_;
             // A blank at either end of the range may end a run or a segment
             // that SweepEnds has to look at again.

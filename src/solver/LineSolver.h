@@ -38,6 +38,7 @@
 // once after `if (SweepEndsReachedFinish()) return;` (or GoToFinishLine()).
 #include "board/BoardModel.h"
 
+#include <bit>
 #include <cstdint>
 
 namespace velin {
@@ -178,6 +179,34 @@ public:
             return 0;
         return lineView_[p * viewStride_];
     }
+    // The next position a walk in `step` (+1 or -1) has to look at after
+    // pos, up to `last`: the first cell whose code differs from the cell
+    // before it (pos counting as `prev`, the code the walk read there), or
+    // `last` itself; past `last` once pos is `last`. A walk that acts only
+    // where the code changes, and at its last cell, may step with it: at the
+    // cells between it would do nothing. Marks made at pos are seen.
+    int NextChangeOrLast(int pos, int prev, int last, int step) const
+    {
+        const int next = pos + step;
+        if (next == last || next == last + step || Cell(next) != prev)
+            return next;
+        // Bit p of `changes`: cell p differs from the cell before it in the
+        // walk. Lines have at most 60 cells, so the shifts never lose one.
+        uint64_t changes;
+        uint64_t between;
+        if (step > 0) {
+            changes = (lineFilled_ ^ (lineFilled_ << 1)) | (lineBlank_ ^ (lineBlank_ << 1));
+            between = ((uint64_t{1} << last) - 1) & ~((uint64_t{2} << next) - 1);
+            changes &= between;
+            return changes != 0 ? std::countr_zero(changes) : last;
+        }
+        changes = (lineFilled_ ^ (lineFilled_ >> 1)) | (lineBlank_ ^ (lineBlank_ >> 1));
+        between = ((uint64_t{1} << next) - 1) & ~((uint64_t{2} << last) - 1);
+        changes &= between;
+        return changes != 0 ? 63 - std::countl_zero(changes) : last;
+    }
+    // The same for the end scans, which walk in d.
+    int NextChangeOrLast(int pos, int prev, int last) const { return NextChangeOrLast(pos, prev, last, d); }
     // LineClues(line, k) of the current line; 0 outside the array.
     int Clue(int k) const { return k >= 0 && k <= kMaxLine ? LineClues[line_][k] : 0; }
     // Number of clues of the current line, without the completion marker.
@@ -429,6 +458,10 @@ private:
     // (a row's cells lie side by side, a column's one board row apart).
     const int16_t* lineView_ = nullptr;
     int viewStride_ = 1;
+    // The same line as sets: bit p is set when position p is filled, or
+    // blank. AimView reads them from the board and Mark keeps them.
+    uint64_t lineFilled_ = 0;
+    uint64_t lineBlank_ = 0;
     MarkObserver* observer_ = nullptr;
     const char* ruleName_ = "";
     uint64_t enabledFamilies_ = AllFamilies();
