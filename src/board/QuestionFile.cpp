@@ -23,7 +23,7 @@ bool IsBlank(QChar ch)
 // The numeric value of a clue accumulator: its leading digits after any
 // blanks, 0 when there are none. Values past `limit` are reported as
 // limit + 1 so that a run of a thousand digits cannot overflow anything.
-int LeadingNumber(const QString& text, int limit)
+int LeadingNumber(QStringView text, int limit)
 {
     qsizetype i = 0;
     while (i < text.size() && IsBlank(text.at(i)))
@@ -107,29 +107,27 @@ bool ParseClue(const QString& displayText, Clue& clue)
     // separator adds nothing and an empty text gives no numbers.
     Clue parsed{};
     int k = 1;
-    QString accumulator;
-    const auto store = [&]() {
+    const auto store = [&](QStringView gathered) {
         if (k > kMaxLine)
             return false;
-        const int value = LeadingNumber(accumulator, kMaxClueNumber);
+        const int value = LeadingNumber(gathered, kMaxClueNumber);
         if (value > kMaxClueNumber)
             return false;
         parsed[k] = static_cast<int16_t>(value);
         ++k;
-        accumulator.clear();
         return true;
     };
-    for (qsizetype i = 0; i < displayText.size(); ++i) {
-        const QChar ch = displayText.at(i);
-        if (ch == kDisplaySeparator) {
-            if (!store())
-                return false;
+    const QStringView text(displayText);
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) != kDisplaySeparator)
             continue;
-        }
-        accumulator += ch;
-        if (i == displayText.size() - 1 && !store())
+        if (!store(text.sliced(from, i - from)))
             return false;
+        from = i + 1;
     }
+    if (from < text.size() && !store(text.sliced(from)))
+        return false;
     parsed[0] = static_cast<int16_t>(k - 1);
     clue = parsed;
     return true;

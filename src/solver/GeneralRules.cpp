@@ -310,7 +310,7 @@ bool LineSolver::MatchStretchesPhase(bool mark)
     for (int k = FirstOpenClue; k <= LastOpenClue; ++k) {
         const int clue = Clue(k);
         bool nextClue = false;
-        for (int here = scanStart; here <= WindowEnd; ++here) {
+        for (int here = scanStart; here <= WindowEnd; here = NextChangeOrLast(here, prev, WindowEnd, 1)) {
             const int cur = Cell(here);
             if (!stretchClosed && prev != kFilled && cur == kFilled)
                 stretchStart = here;
@@ -440,7 +440,7 @@ void LineSolver::ScanSegments()
     int stretchStart = 0;
     int afterStretch = 0;
     int first1 = 0, after1 = 0, start2 = 0;
-    for (int here = WindowStart; here <= WindowEnd; ++here) {
+    for (int here = WindowStart; here <= WindowEnd; here = NextChangeOrLast(here, prev, WindowEnd, 1)) {
         const int cur = Cell(here);
         if (prev == kBlank && cur != kBlank)
             segStart = here;

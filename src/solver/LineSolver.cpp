@@ -5,6 +5,7 @@
 #include "solver/SolverHost.h"
 
 #include <bit>
+#include <cstring>
 
 namespace velin {
 
@@ -55,17 +56,37 @@ void LineSolver::AimView()
     const bool rows = passDirection_ == kRowsPass;
     lineView_ = rows ? board + line_ * (kMaxLine + 1) : board + line_;
     viewStride_ = rows ? 1 : kMaxLine + 1;
-    // From the far end, so that every shift is by one; codes are 0, 1 (blank)
-    // and 2 (filled).
     uint64_t filled = 0;
     uint64_t blank = 0;
-    for (int p = passLength_; p >= 1; --p) {
-        const auto cell = static_cast<uint64_t>(lineView_[p * viewStride_]);
-        filled = (filled << 1) | (cell >> 1);
-        blank = (blank << 1) | (cell & 1);
+    if (rows) {
+        // A row's cells lie side by side: four at a time, one 16-bit lane
+        // each. The codes are 0, 1 (blank) and 2 (filled); the product
+        // gathers the chosen bit of the four lanes into bits 48 to 51.
+        static_assert(std::endian::native == std::endian::little, "lane i holds the i-th cell");
+        constexpr uint64_t kLanes = 0x0001000100010001;
+        constexpr uint64_t kGather = (uint64_t{1} << 48) | (uint64_t{1} << 33) | (uint64_t{1} << 18) | (uint64_t{1} << 3);
+        for (int p = 1; p <= passLength_; p += 4) { // p + 3 <= kMaxLine
+            uint64_t four;
+            std::memcpy(&four, lineView_ + p, sizeof four);
+            filled |= (((four >> 1) & kLanes) * kGather >> 48) << p;
+            blank |= ((four & kLanes) * kGather >> 48) << p;
+        }
+        // The lanes past the line's end read the board's unused border.
+        const uint64_t line = (uint64_t{2} << passLength_) - 2;
+        filled &= line;
+        blank &= line;
+    } else {
+        // From the far end, so that every shift is by one.
+        for (int p = passLength_; p >= 1; --p) {
+            const auto cell = static_cast<uint64_t>(lineView_[p * viewStride_]);
+            filled = (filled << 1) | (cell >> 1);
+            blank = (blank << 1) | (cell & 1);
+        }
+        filled <<= 1;
+        blank <<= 1;
     }
-    lineFilled_ = filled << 1;
-    lineBlank_ = blank << 1;
+    lineFilled_ = filled;
+    lineBlank_ = blank;
 }
 
 void LineSolver::BeginLine(int line)
