@@ -85,8 +85,15 @@ void LineSolver::AimView()
         filled <<= 1;
         blank <<= 1;
     }
+    SetLineSets(filled, blank);
+}
+
+void LineSolver::SetLineSets(uint64_t filled, uint64_t blank)
+{
     lineFilled_ = filled;
     lineBlank_ = blank;
+    changesForward_ = (filled ^ (filled << 1)) | (blank ^ (blank << 1));
+    changesBackward_ = (filled ^ (filled >> 1)) | (blank ^ (blank >> 1));
 }
 
 void LineSolver::BeginLine(int line)
@@ -400,7 +407,10 @@ void LineSolver::Mark(int from, int to, int16_t code)
             const int row = RowOf(p);
             const int column = ColumnOf(p);
             model_.Board[row][column] = code;
-            (code == kFilled ? lineFilled_ : lineBlank_) |= uint64_t{1} << p;
+            if (code == kFilled)
+                SetLineSets(lineFilled_ | uint64_t{1} << p, lineBlank_);
+            else
+                SetLineSets(lineFilled_, lineBlank_ | uint64_t{1} << p);
             ++cellsDecided_;
             // A blank at either end of the range may end a run or a segment
             // that SweepEnds has to look at again.

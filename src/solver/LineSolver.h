@@ -190,20 +190,12 @@ public:
         const int next = pos + step;
         if (next == last || next == last + step || Cell(next) != prev)
             return next;
-        // Bit p of `changes`: cell p differs from the cell before it in the
-        // walk. Lines have at most 60 cells, so the shifts never lose one.
-        uint64_t changes;
-        uint64_t between;
-        if (step > 0) {
-            changes = (lineFilled_ ^ (lineFilled_ << 1)) | (lineBlank_ ^ (lineBlank_ << 1));
-            between = ((uint64_t{1} << last) - 1) & ~((uint64_t{2} << next) - 1);
-            changes &= between;
-            return changes != 0 ? std::countr_zero(changes) : last;
-        }
-        changes = (lineFilled_ ^ (lineFilled_ >> 1)) | (lineBlank_ ^ (lineBlank_ >> 1));
-        between = ((uint64_t{1} << next) - 1) & ~((uint64_t{2} << last) - 1);
-        changes &= between;
-        return changes != 0 ? 63 - std::countl_zero(changes) : last;
+        // The first change beyond next, with `last` standing in when there
+        // is none before it (lines have at most 60 cells: no shift loses a
+        // position).
+        if (step > 0)
+            return std::countr_zero((changesForward_ | (uint64_t{1} << last)) & (~uint64_t{1} << next));
+        return 63 - std::countl_zero((changesBackward_ | (uint64_t{1} << last)) & ((uint64_t{1} << next) - 1));
     }
     // The same for the end scans, which walk in d.
     int NextChangeOrLast(int pos, int prev, int last) const { return NextChangeOrLast(pos, prev, last, d); }
@@ -429,6 +421,7 @@ public:
 private:
     // Points the line view at line_ of the pass direction.
     void AimView();
+    void SetLineSets(uint64_t filled, uint64_t blank);
     void Mark(int from, int to, int16_t code);
     // One direction of SweepEnds; returns true when every clue of the pass
     // was consumed.
@@ -459,9 +452,13 @@ private:
     const int16_t* lineView_ = nullptr;
     int viewStride_ = 1;
     // The same line as sets: bit p is set when position p is filled, or
-    // blank. AimView reads them from the board and Mark keeps them.
+    // blank; and where the code changes, walking forward (cell p differs
+    // from cell p - 1) and backward (from cell p + 1). AimView reads them
+    // from the board and Mark keeps them (SetLineSets).
     uint64_t lineFilled_ = 0;
     uint64_t lineBlank_ = 0;
+    uint64_t changesForward_ = 0;
+    uint64_t changesBackward_ = 0;
     MarkObserver* observer_ = nullptr;
     const char* ruleName_ = "";
     uint64_t enabledFamilies_ = AllFamilies();
