@@ -16,6 +16,14 @@
 
 namespace velin {
 
+namespace {
+
+// The positions p whose c cells p .. p + c - 1 all lie in `open` (with the
+// complete deduction below).
+uint64_t RoomFor(uint64_t open, int c);
+
+} // namespace
+
 // ==== The second group ========================================================
 
 void LineSolver::SecondGroup()
@@ -308,63 +316,62 @@ void LineSolver::Rule2g()
     if (d != 1)
         return;
     const int count = LastOpenClue - FirstOpenClue + 1;
-    if (count < 1 || count > kMaxLine)
+    if (count < 1 || count > kMaxLine || WindowStart < 1 || WindowEnd > kMaxLine)
         return;
+    // The window's cells that are not blank, by position.
+    const uint64_t window = ((uint64_t{2} << WindowEnd) - 1) & ~((uint64_t{1} << WindowStart) - 1);
+    const uint64_t open = window & ~lineBlank_;
     int lo[kMaxLine + 1];
     int hi[kMaxLine + 1];
-    // Leftmost starts.
+    // room[j]: where clue j's run may start, its cells all open.
+    uint64_t room[kMaxLine + 1];
+    // Leftmost starts: each clue at the first place from pos it fits.
     int pos = WindowStart;
     for (int j = 0; j < count; ++j) {
         const int c = Clue(FirstOpenClue + j);
-        int run = 0;
-        while (pos <= WindowEnd && run < c) {
-            run = Cell(pos) == kBlank ? 0 : run + 1;
-            ++pos;
+        if (c <= 0) {
+            lo[j] = pos++;
+            continue;
         }
-        if (run < c)
+        room[j] = RoomFor(open, c);
+        const uint64_t from = pos <= 63 ? room[j] & (~uint64_t{0} << pos) : 0;
+        if (from == 0)
             return;
-        lo[j] = pos - c;
-        ++pos;
+        lo[j] = std::countr_zero(from);
+        pos = lo[j] + c + 1;
     }
-    // Rightmost ends.
+    // Rightmost ends: each clue at the last place up to pos it fits.
     pos = WindowEnd;
     for (int j = count - 1; j >= 0; --j) {
         const int c = Clue(FirstOpenClue + j);
-        int run = 0;
-        while (pos >= WindowStart && run < c) {
-            run = Cell(pos) == kBlank ? 0 : run + 1;
-            --pos;
+        if (c <= 0) {
+            hi[j] = pos--;
+            continue;
         }
-        if (run < c)
+        const int latestStart = pos - c + 1;
+        const uint64_t upTo = latestStart >= 0 ? room[j] & ((uint64_t{2} << latestStart) - 1) : 0;
+        if (upTo == 0)
             return;
-        hi[j] = pos + c;
-        --pos;
+        const int start = 63 - std::countl_zero(upTo);
+        hi[j] = start + c - 1;
+        pos = start - 2;
     }
-    int start = 0;
-    bool filled = false;
-    for (int p = WindowStart; p <= WindowEnd + 1; ++p) {
-        const int cell = p <= WindowEnd ? Cell(p) : kBlank;
-        if (cell != kBlank) {
-            if (start == 0) {
-                start = p;
-                filled = false;
-            }
-            filled = filled || cell == kFilled;
+    // The segments (open cells between blanks), as they were before this
+    // rule blanked any.
+    for (uint64_t rest = open; rest != 0;) {
+        const int start = std::countr_zero(rest);
+        const int last = start + std::countr_one(rest >> start) - 1;
+        const uint64_t segment = ((uint64_t{2} << last) - 1) & ~((uint64_t{1} << start) - 1);
+        rest &= ~segment;
+        if ((lineFilled_ & segment) != 0)
             continue;
+        bool fits = false;
+        for (int j = 0; j < count && !fits; ++j) {
+            const int c = Clue(FirstOpenClue + j);
+            fits = c <= last - start + 1 && std::max(start, lo[j]) + c - 1 <= std::min(last, hi[j]);
         }
-        if (start == 0)
-            continue;
-        const int last = p - 1;
-        if (!filled) {
-            bool fits = false;
-            for (int j = 0; j < count && !fits; ++j) {
-                const int c = Clue(FirstOpenClue + j);
-                fits = c <= last - start + 1 && std::max(start, lo[j]) + c - 1 <= std::min(last, hi[j]);
-            }
-            if (!fits)
-                MarkBlank(start, last);
-        }
-        start = 0;
+        if (!fits)
+            MarkBlank(start, last);
     }
 }
 

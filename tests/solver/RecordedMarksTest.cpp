@@ -106,6 +106,19 @@ const Recorded kLines[] = {
     {"lines 95000 to 99999", 0x9eb08a7b587b9868ULL},
 };
 
+const Recorded kDamagedLines[] = {
+    {"damaged lines 0 to 4999", 0x255596a48a92ee3aULL},
+    {"damaged lines 5000 to 9999", 0x6c17df803300fc04ULL},
+    {"damaged lines 10000 to 14999", 0x3a0b9286649c5658ULL},
+    {"damaged lines 15000 to 19999", 0xca647373a0db6c98ULL},
+    {"damaged lines 20000 to 24999", 0x452daf1a541cc0acULL},
+    {"damaged lines 25000 to 29999", 0x3c9d97b206704193ULL},
+    {"damaged lines 30000 to 34999", 0xd74e82a2f36686ddULL},
+    {"damaged lines 35000 to 39999", 0x69e6270ccdd0e919ULL},
+    {"damaged lines 40000 to 44999", 0x9b0878bde95ec8b3ULL},
+    {"damaged lines 45000 to 49999", 0x918d78f18c93888eULL},
+};
+
 std::string Hex(uint64_t value)
 {
     char text[19];
@@ -137,6 +150,11 @@ TEST(RecordedMarks, RandomPicturesPlainAndAsTheGameSolves)
 TEST(RecordedMarks, RandomLinesThroughTheWholePipeline)
 {
     ExpectRecorded(LineFingerprints(static_cast<int>(std::size(kLines)), 5000), kLines, "");
+}
+
+TEST(RecordedMarks, RandomCluesAgainstRandomCells)
+{
+    ExpectRecorded(DamagedLineFingerprints(static_cast<int>(std::size(kDamagedLines)), 5000), kDamagedLines, "");
 }
 
 } // namespace

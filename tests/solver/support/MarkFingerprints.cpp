@@ -141,4 +141,32 @@ std::vector<Fingerprint> LineFingerprints(int blocks, int linesPerBlock)
     return prints;
 }
 
+std::vector<Fingerprint> DamagedLineFingerprints(int blocks, int linesPerBlock)
+{
+    std::vector<Fingerprint> prints;
+    std::mt19937 random(4242);
+    for (int block = 0; block < blocks; ++block) {
+        Hash hash;
+        for (int n = 0; n < linesPerBlock; ++n) {
+            const int length = 1 + static_cast<int>(random() % 60);
+            std::string cells;
+            for (int i = 0; i < length; ++i)
+                cells += "?.#"[random() % 3];
+            std::vector<int> clues(1 + random() % 8);
+            for (int& clue : clues)
+                clue = static_cast<int>(random() % (length / 2 + 2));
+            OneLine line(cells, clues);
+            HashingObserver observer(hash);
+            line.solver.SetObserver(&observer);
+            line.RunPipeline();
+            hash.Add(line.Text().c_str());
+            hash.Add(line.MarkedComplete() ? 1 : 0);
+        }
+        prints.push_back({"damaged lines " + std::to_string(block * linesPerBlock) + " to " +
+                              std::to_string((block + 1) * linesPerBlock - 1),
+                          hash.Value()});
+    }
+    return prints;
+}
+
 } // namespace velin::testing

@@ -20,5 +20,8 @@ std::vector<Fingerprint> PictureFingerprints(int pictures, bool skipFruitlessVis
 // The whole line pipeline on random single lines with some cells decided,
 // one fingerprint per block of lines.
 std::vector<Fingerprint> LineFingerprints(int blocks, int linesPerBlock);
+// The same on lines whose clues are drawn at random (zeros among them, as a
+// damaged question file may give), mostly disagreeing with the cells.
+std::vector<Fingerprint> DamagedLineFingerprints(int blocks, int linesPerBlock);
 
 } // namespace velin::testing
