@@ -47,45 +47,37 @@ void LineSolver::BeginPass(int passDirection)
     AimView();
 }
 
-// Cell() is the solver's most frequent call: a pointer and a stride into the
-// board spare it the pass direction and the 2-D index on every read.
+// Cell() is the solver's most frequent call: it reads the line side by side,
+// a row in the board itself and a column from a copy, and spares the pass
+// direction and the 2-D index on every read.
 void LineSolver::AimView()
 {
-    static_assert(sizeof(Grid61) == sizeof(int16_t) * (kMaxLine + 1) * (kMaxLine + 1), "the board is one block");
-    const int16_t* board = model_.Board[0].data();
     const bool rows = passDirection_ == kRowsPass;
-    lineView_ = rows ? board + line_ * (kMaxLine + 1) : board + line_;
-    viewStride_ = rows ? 1 : kMaxLine + 1;
+    if (rows) {
+        lineView_ = model_.Board[line_].data();
+    } else {
+        for (int p = 1; p <= passLength_; ++p)
+            columnCells_[p] = model_.Board[p][line_];
+        lineView_ = columnCells_;
+    }
+    // Four cells at a time, one 16-bit lane each. The codes are 0, 1 (blank)
+    // and 2 (filled); the product gathers the chosen bit of the four lanes
+    // into bits 48 to 51.
+    static_assert(std::endian::native == std::endian::little, "lane i holds the i-th cell");
+    constexpr uint64_t kLanes = 0x0001000100010001;
+    constexpr uint64_t kGather = (uint64_t{1} << 48) | (uint64_t{1} << 33) | (uint64_t{1} << 18) | (uint64_t{1} << 3);
     uint64_t filled = 0;
     uint64_t blank = 0;
-    if (rows) {
-        // A row's cells lie side by side: four at a time, one 16-bit lane
-        // each. The codes are 0, 1 (blank) and 2 (filled); the product
-        // gathers the chosen bit of the four lanes into bits 48 to 51.
-        static_assert(std::endian::native == std::endian::little, "lane i holds the i-th cell");
-        constexpr uint64_t kLanes = 0x0001000100010001;
-        constexpr uint64_t kGather = (uint64_t{1} << 48) | (uint64_t{1} << 33) | (uint64_t{1} << 18) | (uint64_t{1} << 3);
-        for (int p = 1; p <= passLength_; p += 4) { // p + 3 <= kMaxLine
-            uint64_t four;
-            std::memcpy(&four, lineView_ + p, sizeof four);
-            filled |= (((four >> 1) & kLanes) * kGather >> 48) << p;
-            blank |= ((four & kLanes) * kGather >> 48) << p;
-        }
-        // The lanes past the line's end read the board's unused border.
-        const uint64_t line = (uint64_t{2} << passLength_) - 2;
-        filled &= line;
-        blank &= line;
-    } else {
-        // From the far end, so that every shift is by one.
-        for (int p = passLength_; p >= 1; --p) {
-            const auto cell = static_cast<uint64_t>(lineView_[p * viewStride_]);
-            filled = (filled << 1) | (cell >> 1);
-            blank = (blank << 1) | (cell & 1);
-        }
-        filled <<= 1;
-        blank <<= 1;
+    for (int p = 1; p <= passLength_; p += 4) { // p + 3 <= kMaxLine
+        uint64_t four;
+        std::memcpy(&four, lineView_ + p, sizeof four);
+        filled |= (((four >> 1) & kLanes) * kGather >> 48) << p;
+        blank |= ((four & kLanes) * kGather >> 48) << p;
     }
-    SetLineSets(filled, blank);
+    // The lanes past the line's end read the board's unused border (or what
+    // a longer column left in the copy).
+    const uint64_t line = (uint64_t{2} << passLength_) - 2;
+    SetLineSets(filled & line, blank & line);
 }
 
 void LineSolver::SetLineSets(uint64_t filled, uint64_t blank)
@@ -407,6 +399,8 @@ void LineSolver::Mark(int from, int to, int16_t code)
             const int row = RowOf(p);
             const int column = ColumnOf(p);
             model_.Board[row][column] = code;
+            if (lineView_ == columnCells_)
+                columnCells_[p] = code;
             if (code == kFilled)
                 SetLineSets(lineFilled_ | uint64_t{1} << p, lineBlank_);
             else

@@ -173,11 +173,10 @@ public:
     // position outside 1..LineLength(), as for the unused border of Board.
     int16_t Cell(int p) const
     {
-        // One unsigned compare covers both ends; the view (BeginLine) reads
-        // the board itself, so a cell decided by anyone is seen at once.
+        // One unsigned compare covers both ends.
         if (static_cast<unsigned>(p - 1) >= static_cast<unsigned>(passLength_))
             return 0;
-        return lineView_[p * viewStride_];
+        return lineView_[p];
     }
     // The next position a walk in `step` (+1 or -1) has to look at after
     // pos, up to `last`: the first cell whose code differs from the cell
@@ -447,10 +446,11 @@ private:
     int passLines_ = 0;
     int passLength_ = 0;
     int line_ = 0;
-    // The current line in the board: position p is lineView_[p * viewStride_]
-    // (a row's cells lie side by side, a column's one board row apart).
+    // The current line: position p is lineView_[p], a row of the board or
+    // columnCells_, the copy of a column that Mark keeps with the board (the
+    // solver is the only one to decide cells while it runs).
     const int16_t* lineView_ = nullptr;
-    int viewStride_ = 1;
+    int16_t columnCells_[kMaxLine + 4] = {};
     // The same line as sets: bit p is set when position p is filled, or
     // blank; and where the code changes, walking forward (cell p differs
     // from cell p - 1) and backward (from cell p + 1). AimView reads them
