@@ -695,9 +695,8 @@ Bits Reverse(Bits x, int n)
     x = ((x >> 1) & 0x5555555555555555ULL) | ((x & 0x5555555555555555ULL) << 1);
     x = ((x >> 2) & 0x3333333333333333ULL) | ((x & 0x3333333333333333ULL) << 2);
     x = ((x >> 4) & 0x0F0F0F0F0F0F0F0FULL) | ((x & 0x0F0F0F0F0F0F0F0FULL) << 4);
-    x = ((x >> 8) & 0x00FF00FF00FF00FFULL) | ((x & 0x00FF00FF00FF00FFULL) << 8);
-    x = ((x >> 16) & 0x0000FFFF0000FFFFULL) | ((x & 0x0000FFFF0000FFFFULL) << 16);
-    x = (x >> 32) | (x << 32);
+    // The bytes in reverse order: one instruction where the machine has it.
+    x = __builtin_bswap64(x);
     return x >> (63 - n);
 }
 
@@ -729,7 +728,8 @@ Bits Cover(Bits starts, int c)
 // fits[j], j = 0 .. count: the prefixes i of the window (cells 0 .. i - 1)
 // that can hold the first j clues with every filled cell among them covered;
 // the cells are given by their non-blank and non-filled sets.
-void PrefixFits(const int* clue, int count, Bits nonBlank, Bits nonFilled, Bits* fits)
+// room[j], when asked for: where clue j may start with no blank under it.
+void PrefixFits(const int* clue, int count, Bits nonBlank, Bits nonFilled, Bits* fits, Bits* room = nullptr)
 {
     fits[0] = Spread(Bit(0), nonFilled);
     for (int j = 1; j <= count; ++j) {
@@ -738,7 +738,10 @@ void PrefixFits(const int* clue, int count, Bits nonBlank, Bits nonFilled, Bits*
         // clues before it fitting in front of the gap (or at cell 0 for the
         // first clue).
         const Bits canStart = ((fits[j - 1] & nonFilled) << 1) | (j == 1 ? Bit(0) : 0);
-        fits[j] = Spread((RoomFor(nonBlank, c) & canStart) << c, nonFilled);
+        const Bits starts = RoomFor(nonBlank, c);
+        if (room)
+            room[j - 1] = starts;
+        fits[j] = Spread((starts & canStart) << c, nonFilled);
     }
 }
 
@@ -774,7 +777,8 @@ bool LineSolver::DeduceWindow(WindowDeduction& out) const
 
     Bits before[kMaxLine + 2];
     Bits beforeReversed[kMaxLine + 2];
-    PrefixFits(clue, count, cells & ~blank, cells & ~filled, before);
+    Bits room[kMaxLine + 1];
+    PrefixFits(clue, count, cells & ~blank, cells & ~filled, before, room);
     if (!(before[count] & Bit(length)))
         return false; // the decided cells contradict the clues: nothing is forced
     PrefixFits(clueReversed, count, cells & ~blankReversed, cells & ~filledReversed, beforeReversed);
@@ -797,7 +801,7 @@ bool LineSolver::DeduceWindow(WindowDeduction& out) const
         // After the clue: a gap that may be blank and the rest fitting, or
         // the window's end for the last clue.
         const Bits rightFits = ((nonFilled & (after[j + 1] >> 1)) | (j == count - 1 ? Bit(length) : 0)) >> c;
-        canFill |= Cover(RoomFor(cells & ~blank, c) & leftFits & rightFits, c);
+        canFill |= Cover(room[j] & leftFits & rightFits, c);
     }
     const Bits undecided = cells & ~filled & ~blank;
     out.mustFill = undecided & canFill & ~canBlank;
