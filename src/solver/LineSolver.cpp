@@ -4,6 +4,7 @@
 #include "app/Shared.h"
 #include "solver/SolverHost.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -120,7 +121,7 @@ void LineSolver::RunLineRules(int line)
     bool deduced = false;
     int decided = 0;
     if (skipFruitlessVisits_ && !RulesCanDecide(deduced, decided)) {
-        LeaveStateOfFruitlessVisit(deduced, decided);
+        LeaveStateOfFruitlessVisit(deduced, decided, /*statisticsCurrent=*/true);
         return;
     }
     const int decidedBefore = cellsDecided_;
@@ -141,7 +142,7 @@ void LineSolver::RunLineRules(int line)
 
     // The general rules may have decided every cell that was forced.
     if (skipFruitlessVisits_ && cellsDecided_ != decidedBefore && !RulesCanDecide(deduced, decided)) {
-        LeaveStateOfFruitlessVisit(deduced, decided);
+        LeaveStateOfFruitlessVisit(deduced, decided, /*statisticsCurrent=*/false);
         return;
     }
     RunPatternGroups();
@@ -193,24 +194,29 @@ bool LineSolver::RulesCanDecide(bool& deduced, int& decided)
 // direction d as the end scans do (TrackEndScanCell): start and after-cell.
 void LineSolver::NoteFirstStretches()
 {
-    int prev = kBlank;
-    int ended = 0;
-    int start = 0;
-    for (int pos = E; dist(pos, F) >= 0 && ended < 2; pos = NextChangeOrLast(pos, prev, F)) {
-        const int cur = Cell(pos);
-        if (prev != kFilled && cur == kFilled)
-            start = pos;
-        if (prev == kFilled && cur != kFilled) {
-            ++ended;
-            if (ended == 1) {
-                f1s = start;
-                f1e = pos;
-            } else {
-                f2s = start;
-                f2e = pos;
-            }
+    if (dist(E, F) < 0)
+        return;
+    const int low = std::min(E, F);
+    const int high = std::max(E, F);
+    const uint64_t window = ((uint64_t{2} << high) - 1) & ~((uint64_t{1} << low) - 1);
+    const uint64_t filled = lineFilled_ & window;
+    // Bit p: the cell before p in the walk is filled (none before E).
+    const uint64_t afterFilled = d > 0 ? filled << 1 : filled >> 1;
+    const uint64_t starts = filled & ~afterFilled;
+    uint64_t ends = window & ~filled & afterFilled;
+    for (int ended = 1; ended <= 2 && ends != 0; ++ended) {
+        // The nearest end to E, and the nearest start before it.
+        const int end = d > 0 ? std::countr_zero(ends) : 63 - std::countl_zero(ends);
+        const uint64_t walked = d > 0 ? (uint64_t{1} << end) - 1 : ~((uint64_t{2} << end) - 1);
+        const int start = d > 0 ? 63 - std::countl_zero(starts & walked) : std::countr_zero(starts & walked);
+        if (ended == 1) {
+            f1s = start;
+            f1e = end;
+        } else {
+            f2s = start;
+            f2e = end;
         }
-        prev = cur;
+        ends &= ~(uint64_t{1} << end);
     }
 }
 
@@ -234,7 +240,7 @@ void LineSolver::NoteFirstStretches()
 // R, X) are not replayed: a visit sets each before its reading matters
 // (FruitlessVisitTest scrambles them before every visit and finds the same
 // marks).
-void LineSolver::LeaveStateOfFruitlessVisit(bool deduced, int decided)
+void LineSolver::LeaveStateOfFruitlessVisit(bool deduced, int decided, bool statisticsCurrent)
 {
     ++visitsSkipped_;
     visitSkipped_ = true;
@@ -244,22 +250,29 @@ void LineSolver::LeaveStateOfFruitlessVisit(bool deduced, int decided)
         if (N >= 2 && Enabled(RuleFamily::Scan2))
             NoteFirstStretches();
     }
-    LeaveStateOfThirdGroup(deduced, decided);
+    LeaveStateOfThirdGroup(deduced, decided, statisticsCurrent);
 }
 
 // What the third group leaves when it decides nothing: its host call, the
 // clue statistics, OpenClueTotal, the pass notation of its last pass (3f's
 // backward pass) and 3i's fixpoint note.
-void LineSolver::LeaveStateOfThirdGroup(bool deduced, int decided)
+void LineSolver::LeaveStateOfThirdGroup(bool deduced, int decided, bool statisticsCurrent)
 {
     host_.ShowPlayTime();
-    FindClueExtremes();
-    FindSecondLargest();
+    // With the statistics current, the passes were just set up from the same
+    // window and clues (LeaveStateOfFruitlessVisit): doing both again would
+    // leave the same values.
+    if (!statisticsCurrent) {
+        FindClueExtremes();
+        FindSecondLargest();
+    }
     OpenClueTotal = 0;
     for (int k = FirstOpenClue; k <= LastOpenClue; ++k)
         OpenClueTotal += Clue(k) + (k > FirstOpenClue ? 1 : 0);
-    for (int direction : {+1, -1})
-        SetUpPass(direction);
+    if (!statisticsCurrent) {
+        for (int direction : {+1, -1})
+            SetUpPass(direction);
+    }
     Step = 1;
     // 3i, the group's last rule, would have run its deduction and noted the
     // fixpoint.

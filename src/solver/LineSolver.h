@@ -137,9 +137,12 @@ public:
     // line's decided cells (when the deduction or the 3i note was looked at).
     bool RulesCanDecide(bool& deduced, int& decided);
     // Leaves the state a visit that decides nothing would leave.
-    void LeaveStateOfFruitlessVisit(bool deduced, int decided);
+    // statisticsCurrent: the clue statistics were found for the window as it
+    // stands (nothing was decided in this visit), so they need no second
+    // look.
+    void LeaveStateOfFruitlessVisit(bool deduced, int decided, bool statisticsCurrent);
     // Leaves the state of a third group that decides nothing.
-    void LeaveStateOfThirdGroup(bool deduced, int decided);
+    void LeaveStateOfThirdGroup(bool deduced, int decided, bool statisticsCurrent = false);
     // Sets f1s/f1e and f2s/f2e as the end scans of the current pass note
     // the first two stretches that end in the window.
     void NoteFirstStretches();
