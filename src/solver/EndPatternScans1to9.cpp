@@ -993,12 +993,19 @@ void LineSolver::Scan8()
             t += Clue(k) + 1;
         return t - 1;
     };
-    bool smallBetween = false; // some open clue strictly between 1 and L2
-    for (int k = FirstOpenClue; k <= LastOpenClue; ++k)
-        if (Clue(k) > 1 && Clue(k) < l2)
-            smallBetween = true;
-    const int l2Count = OpenCluesEqualTo(l2);
-    const int lminCount = OpenCluesEqualTo(lmin);
+    // Counts over the open clues that few shapes need: taken when asked.
+    const auto smallBetween = [this, l2] { // some open clue strictly between 1 and L2
+        for (int k = FirstOpenClue; k <= LastOpenClue; ++k)
+            if (Clue(k) > 1 && Clue(k) < l2)
+                return true;
+        return false;
+    };
+    int l2Count = -1;
+    const auto cluesEqualToL2 = [&] {
+        if (l2Count < 0)
+            l2Count = OpenCluesEqualTo(l2);
+        return l2Count;
+    };
     enum { A, B, C, D, E_, F_, G_, H_, I_, J, kRules };
     int st[kRules] = {};
     const bool pre[kRules] = {
@@ -1010,7 +1017,7 @@ void LineSolver::Scan8()
         c2 <= c1,
         nmax == 1,
         nmax == 1 && c1 == lmax && l2 == lmin,
-        c2 == lmin && lminCount <= 2 && (lminCount < 2 || c1 == c2),
+        c2 == lmin && OpenCluesEqualTo(lmin) <= 2 && (c1 == c2 || OpenCluesEqualTo(lmin) < 2),
         true,
     };
     nf = 0;
@@ -1097,7 +1104,8 @@ void LineSolver::Scan8()
             st[E_] = kRetired;
             // S .. F holds dist(S, F) + 1 cells: the open clues do not fit
             // there only when that is below their packed length.
-            if (!smallBetween && l2Count <= 1 && dist(f1s, f1e) > 1 && S == f1s && dist(S, F) + 1 < packed(k1)) {
+            if (dist(f1s, f1e) > 1 && S == f1s && dist(S, F) + 1 < packed(k1) && cluesEqualToL2() <= 1 &&
+                !smallBetween()) {
                 RuleScope scope(*this, "scan8.E");
                 MarkFilled(f1e, f1s + (lmax - 1) * d);
             }
@@ -1123,7 +1131,7 @@ void LineSolver::Scan8()
             if (atF) {
                 st[G_] = kRetired;
             } else if (Clue(imax + d) == l2) {
-                if (l2Count > 1) {
+                if (cluesEqualToL2() > 1) {
                     st[G_] = kRetired;
                 } else if (st[G_] == 0) {
                     if (seg == lmax && S == fs && fe == b) {
