@@ -29,7 +29,11 @@
 // pass notation (d, E, F, k1, kF, N, c1 .. c5); dist(a, b) = (b - a) * d;
 // Cell(p) reads position p of the line (0 outside the line); Clue(k) reads
 // LineClues(line, k) (0 outside the array). The marking primitives walk in
-// Step, which SetUpPass sets to d.
+// Step, which SetUpPass sets to d. A rule's walk over the line steps with
+// NextChangeOrLast, from one change of cell code to the next: what it does
+// must happen where the code changes or at the walk's last cell (a value
+// kept per cell, such as the last filled cell passed, is set at the cell
+// after the run as well).
 //
 // A group runs each of its rules as RunRule(RuleFamily::Rule2a,
 // &LineSolver::Rule2a), so that a test can switch the family off and an
