@@ -53,6 +53,7 @@ void LineSolver::BeginPass(int passDirection)
 // direction and the 2-D index on every read.
 void LineSolver::AimView()
 {
+    lineClues_ = LineClues[line_].data();
     const bool rows = passDirection_ == kRowsPass;
     if (rows) {
         lineView_ = model_.Board[line_].data();

@@ -206,9 +206,9 @@ public:
     // The same for the end scans, which walk in d.
     int NextChangeOrLast(int pos, int prev, int last) const { return NextChangeOrLast(pos, prev, last, d); }
     // LineClues(line, k) of the current line; 0 outside the array.
-    int Clue(int k) const { return k >= 0 && k <= kMaxLine ? LineClues[line_][k] : 0; }
+    int Clue(int k) const { return static_cast<unsigned>(k) <= kMaxLine ? lineClues_[k] : 0; }
     // Number of clues of the current line, without the completion marker.
-    int ClueCount() const { return LineClues[line_][0]; }
+    int ClueCount() const { return lineClues_[0]; }
     // The board position (row, column) of line position p.
     int RowOf(int p) const { return passDirection_ == kRowsPass ? line_ : p; }
     int ColumnOf(int p) const { return passDirection_ == kRowsPass ? p : line_; }
@@ -458,6 +458,8 @@ private:
     // solver is the only one to decide cells while it runs).
     const int16_t* lineView_ = nullptr;
     int16_t columnCells_[kMaxLine + 4] = {};
+    // LineClues[line_], for Clue().
+    const int16_t* lineClues_ = nullptr;
     // The same line as sets: bit p is set when position p is filled, or
     // blank; and where the code changes, walking forward (cell p differs
     // from cell p - 1) and backward (from cell p + 1). AimView reads them
