@@ -699,10 +699,12 @@ void LineSolver::Scan7()
 
     // For A: no clue strictly between k1 and kF lies strictly between Lmin
     // and L2.
-    bool noMiddleClueBetween = true;
-    for (int k = k1 + d; dist(k, kF) > 0; k += d)
-        if (Clue(k) > lmin && Clue(k) < l2)
-            noMiddleClueBetween = false;
+    const auto noMiddleClueBetween = [&] {
+        for (int k = k1 + d; dist(k, kF) > 0; k += d)
+            if (Clue(k) > lmin && Clue(k) < l2)
+                return false;
+        return true;
+    };
     // Rule a's clue conditions; b, c and d fire only before the first
     // segment end (while A is in state 0).
     const bool ruleACanFire = nmax == 1 && l2 == Clue(imax - d);
@@ -711,7 +713,7 @@ void LineSolver::Scan7()
     int kSegmentsOfC2 = 0;
     bool kRemembered = false;
     const bool pre[kRules] = {
-        Clue(kF) == lmax && nmax == 2 && c1 == lmax && noMiddleClueBetween,
+        Clue(kF) == lmax && nmax == 2 && c1 == lmax && noMiddleClueBetween(),
         nmax == 1 && c3 == lmax,
         c1 < c2,
         true,
