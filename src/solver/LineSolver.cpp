@@ -16,19 +16,6 @@ LineSolver::LineSolver(BoardModel& model, int rowCount, int columnCount, SolverH
     AimView();
 }
 
-const char* LineSolver::FamilyName(RuleFamily family)
-{
-    static const char* const names[] = {
-        "general", "scan1",  "scan2",  "scan3",  "scan4",  "scan5",  "scan6",  "scan7",  "scan8",  "scan9",
-        "scan10",  "scan11", "scan12", "scan13", "scan14", "scan15", "scan16", "scan17", "scan18", "scan19",
-        "scan20",  "scan21", "rule2a", "rule2b", "rule2c", "rule2d", "rule2e", "rule2f", "rule2g", "clueReach",
-        "rule3a",  "rule3b", "rule3c", "rule3d", "rule3e", "rule3f", "rule3g", "rule3h", "rule3i", "smallestClue",
-    };
-    static_assert(sizeof(names) / sizeof(names[0]) == static_cast<int>(RuleFamily::Count));
-    const int index = static_cast<int>(family);
-    return index >= 0 && index < static_cast<int>(RuleFamily::Count) ? names[index] : "";
-}
-
 void LineSolver::BeginPass(int passDirection)
 {
     passDirection_ = passDirection;
@@ -348,14 +335,6 @@ void LineSolver::SetUpPass(int direction)
         c4 = Clue(k1 + 3 * d);
     if (N >= 4)
         c5 = Clue(k1 + 4 * d);
-}
-
-void LineSolver::RunRule(RuleFamily family, void (LineSolver::*rule)())
-{
-    if (!Enabled(family))
-        return;
-    RuleScope scope(*this, FamilyName(family));
-    (this->*rule)();
 }
 
 void LineSolver::EndPatternRules()

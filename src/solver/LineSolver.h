@@ -44,6 +44,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <iterator>
 
 namespace velin {
 
@@ -166,7 +167,18 @@ public:
     static uint64_t AllFamilies() { return (uint64_t{1} << static_cast<int>(RuleFamily::Count)) - 1; }
     // "general", "scan1" ... "scan21", "rule2a" ... "rule2g", "clueReach",
     // "rule3a" ... "rule3i", "smallestClue".
-    static const char* FamilyName(RuleFamily family);
+    static const char* FamilyName(RuleFamily family)
+    {
+        static constexpr const char* kNames[] = {
+            "general", "scan1",  "scan2",  "scan3",  "scan4",  "scan5",  "scan6",  "scan7",  "scan8",  "scan9",
+            "scan10",  "scan11", "scan12", "scan13", "scan14", "scan15", "scan16", "scan17", "scan18", "scan19",
+            "scan20",  "scan21", "rule2a", "rule2b", "rule2c", "rule2d", "rule2e", "rule2f", "rule2g", "clueReach",
+            "rule3a",  "rule3b", "rule3c", "rule3d", "rule3e", "rule3f", "rule3g", "rule3h", "rule3i", "smallestClue",
+        };
+        static_assert(std::size(kNames) == static_cast<size_t>(RuleFamily::Count));
+        const auto index = static_cast<unsigned>(family);
+        return index < std::size(kNames) ? kNames[index] : "";
+    }
     // Cells decided since the solver was made.
     int CellsDecided() const { return cellsDecided_; }
     // Visits that skipped the pattern groups since the solver was made.
@@ -508,5 +520,14 @@ private:
     LineSolver& solver_;
     const char* saved_;
 };
+
+// The groups run every rule through here, many times per line: inline.
+inline void LineSolver::RunRule(RuleFamily family, void (LineSolver::*rule)())
+{
+    if (!Enabled(family))
+        return;
+    RuleScope scope(*this, FamilyName(family));
+    (this->*rule)();
+}
 
 } // namespace velin
