@@ -5,7 +5,10 @@
 // marks go into a fingerprint, with how the run ended; so a change to a rule,
 // to the order of the rules or to what a walk sees names the first puzzle
 // where the marks differ. A deliberate change to what the solver does
-// records the table afresh: the failure messages print the new values.
+// records the table afresh: the failure messages print the new values. The
+// pictures come from the standard library's distributions, whose sequences
+// each library defines for itself: the values are those of libstdc++, the
+// library the project builds with.
 #include "support/MarkFingerprints.h"
 
 #include <gtest/gtest.h>
