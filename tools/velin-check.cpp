@@ -99,7 +99,8 @@ int main(int argc, char** argv)
             continue;
         }
         // Before the solver marks anything: the analysis reads the clues only.
-        const search::PuzzleClues clues = search::CluesOf(model, question->RowCount, question->ColumnCount);
+        const search::PuzzleClues clues =
+            analyse ? search::CluesOf(model, question->RowCount, question->ColumnCount) : search::PuzzleClues{};
         const int rows = question->RowCount;
         const int columns = question->ColumnCount;
         HeadlessHost host(/*stopWhenStalled=*/true);

@@ -16,9 +16,18 @@ struct QuestionCopies {
     int16_t rows = 0;
     int16_t columns = 0;
 
-    static QuestionCopies Keep()
+    // Keeps the values and clears them, so that the registration form starts
+    // empty.
+    static QuestionCopies KeepAndClear()
     {
-        return {Shared.QuestionTitle, Shared.AnswerName, Shared.Difficulty, Shared.RowCount, Shared.ColumnCount};
+        const QuestionCopies copies{Shared.QuestionTitle, Shared.AnswerName, Shared.Difficulty, Shared.RowCount,
+                                    Shared.ColumnCount};
+        Shared.QuestionTitle.clear();
+        Shared.AnswerName.clear();
+        Shared.Difficulty = 0;
+        Shared.RowCount = 0;
+        Shared.ColumnCount = 0;
+        return copies;
     }
     // A registered question keeps its own values. A job that left one unset
     // puts them all back, and so does a cancelled one: the registration form

@@ -28,12 +28,7 @@ void frmNono::MenuQuestionEntry_Click()
         return;
     }
     // A registration cancelled later puts the loaded question's values back.
-    const QuestionCopies copies = QuestionCopies::Keep();
-    Shared.QuestionTitle.clear();
-    Shared.AnswerName.clear();
-    Shared.Difficulty = 0;
-    Shared.ColumnCount = 0;
-    Shared.RowCount = 0;
+    const QuestionCopies copies = QuestionCopies::KeepAndClear();
 
     ResetPlay();
     Shared.DefaultSolveMode = Shared.SolveMode;

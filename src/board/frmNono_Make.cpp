@@ -69,12 +69,7 @@ void frmNono::MenuQuestionMake_Click()
         return;
     }
 
-    const QuestionCopies copies = QuestionCopies::Keep();
-    Shared.QuestionTitle.clear();
-    Shared.AnswerName.clear();
-    Shared.Difficulty = 0;
-    Shared.RowCount = 0;
-    Shared.ColumnCount = 0;
+    const QuestionCopies copies = QuestionCopies::KeepAndClear();
     ResetPlay();
     const QString defaultSolveMode = Shared.DefaultSolveMode;
     SavedInputSwitch = Shared.InputSwitch;

@@ -1,5 +1,6 @@
 #include "MarkFingerprints.h"
 
+#include "CompleteLineSolver.h"
 #include "SolverTestSupport.h"
 #include "solver/AutoSolve.h"
 
@@ -82,6 +83,33 @@ uint64_t SolveAndHash(const Picture& picture, bool skip)
     return hash.Value();
 }
 
+// Lines made by makeLine (its cells as text, returning the clues), run
+// through the whole line pipeline, one fingerprint per block of lines.
+template <typename MakeLine>
+std::vector<Fingerprint> LineBlockFingerprints(const std::string& label, unsigned seed, int blocks,
+                                               int linesPerBlock, MakeLine makeLine)
+{
+    std::vector<Fingerprint> prints;
+    std::mt19937 random(seed);
+    for (int block = 0; block < blocks; ++block) {
+        Hash hash;
+        for (int n = 0; n < linesPerBlock; ++n) {
+            std::string cells;
+            const std::vector<int> clues = makeLine(random, cells);
+            OneLine line(cells, clues);
+            HashingObserver observer(hash);
+            line.solver.SetObserver(&observer);
+            line.RunPipeline();
+            hash.Add(line.Text().c_str());
+            hash.Add(line.MarkedComplete() ? 1 : 0);
+        }
+        prints.push_back({label + " " + std::to_string(block * linesPerBlock) + " to " +
+                              std::to_string((block + 1) * linesPerBlock - 1),
+                          hash.Value()});
+    }
+    return prints;
+}
+
 } // namespace
 
 std::vector<Fingerprint> PictureFingerprints(int pictures, bool skipFruitlessVisits)
@@ -99,74 +127,33 @@ std::vector<Fingerprint> PictureFingerprints(int pictures, bool skipFruitlessVis
 
 std::vector<Fingerprint> LineFingerprints(int blocks, int linesPerBlock)
 {
-    std::vector<Fingerprint> prints;
-    std::mt19937 random(777);
-    for (int block = 0; block < blocks; ++block) {
-        Hash hash;
-        for (int n = 0; n < linesPerBlock; ++n) {
-            // A picture line of random density, its clues, and each cell
-            // shown with a random chance.
-            const int length = 1 + static_cast<int>(random() % 60);
-            const int density = 20 + static_cast<int>(random() % 70);
-            std::vector<bool> filled(length);
-            for (int i = 0; i < length; ++i)
-                filled[i] = static_cast<int>(random() % 100) < density;
-            std::vector<int> clues;
-            int run = 0;
-            for (int i = 0; i <= length; ++i) {
-                if (i < length && filled[i]) {
-                    ++run;
-                } else if (run > 0) {
-                    clues.push_back(run);
-                    run = 0;
-                }
-            }
-            if (clues.empty())
-                clues.push_back(0);
-            const int shown = static_cast<int>(random() % 100);
-            std::string cells;
-            for (int i = 0; i < length; ++i)
-                cells += static_cast<int>(random() % 100) < shown ? (filled[i] ? '#' : '.') : '?';
-            OneLine line(cells, clues);
-            HashingObserver observer(hash);
-            line.solver.SetObserver(&observer);
-            line.RunPipeline();
-            hash.Add(line.Text().c_str());
-            hash.Add(line.MarkedComplete() ? 1 : 0);
-        }
-        prints.push_back({"lines " + std::to_string(block * linesPerBlock) + " to " +
-                              std::to_string((block + 1) * linesPerBlock - 1),
-                          hash.Value()});
-    }
-    return prints;
+    // A picture line of random density, its clues, and each cell shown with
+    // a random chance.
+    return LineBlockFingerprints("lines", 777, blocks, linesPerBlock, [](std::mt19937& random, std::string& cells) {
+        const int length = 1 + static_cast<int>(random() % 60);
+        const int density = 20 + static_cast<int>(random() % 70);
+        std::vector<int> picture(length);
+        for (int& code : picture)
+            code = static_cast<int>(random() % 100) < density ? kFilled : kBlank;
+        const int shown = static_cast<int>(random() % 100);
+        for (int code : picture)
+            cells += static_cast<int>(random() % 100) < shown ? (code == kFilled ? '#' : '.') : '?';
+        return RunsOf(picture);
+    });
 }
 
 std::vector<Fingerprint> DamagedLineFingerprints(int blocks, int linesPerBlock)
 {
-    std::vector<Fingerprint> prints;
-    std::mt19937 random(4242);
-    for (int block = 0; block < blocks; ++block) {
-        Hash hash;
-        for (int n = 0; n < linesPerBlock; ++n) {
-            const int length = 1 + static_cast<int>(random() % 60);
-            std::string cells;
-            for (int i = 0; i < length; ++i)
-                cells += "?.#"[random() % 3];
-            std::vector<int> clues(1 + random() % 8);
-            for (int& clue : clues)
-                clue = static_cast<int>(random() % (length / 2 + 2));
-            OneLine line(cells, clues);
-            HashingObserver observer(hash);
-            line.solver.SetObserver(&observer);
-            line.RunPipeline();
-            hash.Add(line.Text().c_str());
-            hash.Add(line.MarkedComplete() ? 1 : 0);
-        }
-        prints.push_back({"damaged lines " + std::to_string(block * linesPerBlock) + " to " +
-                              std::to_string((block + 1) * linesPerBlock - 1),
-                          hash.Value()});
-    }
-    return prints;
+    return LineBlockFingerprints("damaged lines", 4242, blocks, linesPerBlock,
+                                 [](std::mt19937& random, std::string& cells) {
+                                     const int length = 1 + static_cast<int>(random() % 60);
+                                     for (int i = 0; i < length; ++i)
+                                         cells += "?.#"[random() % 3];
+                                     std::vector<int> clues(1 + random() % 8);
+                                     for (int& clue : clues)
+                                         clue = static_cast<int>(random() % (length / 2 + 2));
+                                     return clues;
+                                 });
 }
 
 } // namespace velin::testing
